@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dispatcher.h"
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+
+namespace fif {
+
+// A dispatcher for programs without an event loop: worker threads queue their calls,
+// and the thread that owns the dispatcher runs them in ProcessUntil().
+class QueuedDispatcher : public Dispatcher {
+public:
+    bool RunAndWait(const std::function<void()>& call) override;
+
+    // Runs queued calls on the calling thread until `done()` holds after a call (or at once).
+    void ProcessUntil(const std::function<bool()>& done);
+
+    // From now on no call is run: queued ones are dropped and their callers released.
+    void Close();
+
+private:
+    struct Pending {
+        const std::function<void()>* call;
+        bool ran = false;
+        bool finished = false;
+    };
+
+    std::mutex mutex_;
+    std::condition_variable changed_;  // a call was queued, finished, or the dispatcher closed
+    std::deque<Pending*> queue_;       // guarded by mutex_
+    bool closed_ = false;              // guarded by mutex_
+};
+
+}  // namespace fif

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+
+namespace fif {
+
+// A file opened for reading only. Nothing in the program ever opens a file for writing.
+class ReadOnlyFile {
+public:
+    // Opens `path`. Ok() tells whether it worked; Error() gives errno otherwise.
+    // Opening never blocks: a FIFO or device put in a candidate's place is opened
+    // without waiting and then refused by IsRegular().
+    explicit ReadOnlyFile(const std::string& path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    bool Ok() const { return fd_ >= 0; }
+    int Error() const { return error_; }
+
+    // True when the opened file is a regular file (after following links).
+    bool IsRegular() const;
+
+    // The size the file reports, or 0. Only a hint: /proc files report 0 and files grow.
+    std::size_t SizeHint() const;
+
+    // Reads up to `size` bytes; returns the count, 0 at the end, -1 on failure (Error() set).
+    // Retries on interruption. The reported file size is never trusted: read until 0.
+    ssize_t Read(char* buffer, std::size_t size);
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// Reads a whole file into `content`. Throws std::system_error with the system's reason
+// when it cannot be opened or read; a file that is no regular file counts as unreadable.
+void ReadWholeFile(const std::string& path, std::string& content);
+
+}  // namespace fif

@@ -1,0 +1,67 @@
+#include "thread_base.h"
+
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+namespace fif {
+
+TThread::TThread(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+
+TThread::~TThread() {
+    // A self-freeing thread is detached before its body; any other is joined here
+    // unless its owner already waited for it.
+    if (thread_.joinable()) thread_.join();
+}
+
+void TThread::Start() {
+    // The worker waits until thread_ is in place, so that a self-freeing thread cannot
+    // delete itself while Start() still touches it. The promise is Start()'s own: setting
+    // it is the last thing Start() does with this thread.
+    std::promise<void> started;
+    try {
+        thread_ = std::thread([this, ready = started.get_future()]() mutable { Run(std::move(ready)); });
+    } catch (const std::system_error& e) {
+        throw std::runtime_error(std::string("Thread creation error: ") + e.code().message());
+    }
+    if (FreeOnTerminate) thread_.detach();
+    started.set_value();
+}
+
+void TThread::WaitFor() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void TThread::Synchronize(const std::function<void()>& call) {
+    std::exception_ptr failure;
+    const bool ran = dispatcher_.RunAndWait([&] {
+        try {
+            call();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    if (!ran) throw DispatcherClosed();
+    if (failure) std::rethrow_exception(failure);
+}
+
+void TThread::Run(std::future<void> started) {
+    started.wait();
+    if (!Terminated()) {
+        try {
+            Execute();
+        } catch (...) {
+            fatal_ = std::current_exception();
+        }
+    }
+    if (OnTerminate) {
+        try {
+            Synchronize([this] { OnTerminate(this); });
+        } catch (...) {
+            // Nobody is left to tell: the user-interface side closed, or the handler failed.
+        }
+    }
+    if (FreeOnTerminate) delete this;
+}
+
+}  // namespace fif
