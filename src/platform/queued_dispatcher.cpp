@@ -1,38 +1,79 @@
 #include "queued_dispatcher.h"
 
+#include <chrono>
+#include <thread>
+
 namespace fif {
+namespace {
+
+// Long enough to cover the reading of a typical source file on the other side.
+constexpr auto kSpinTime = std::chrono::microseconds(100);
+
+template <typename Ready>
+void SpinUntil(Ready&& ready) {
+    const auto until = std::chrono::steady_clock::now() + kSpinTime;
+    for (int round = 0; !ready(); ++round) {
+        if ((round & 63) == 63 && std::chrono::steady_clock::now() > until) return;
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();
+#else
+        std::this_thread::yield();
+#endif
+    }
+}
+
+}  // namespace
 
 bool QueuedDispatcher::RunAndWait(const std::function<void()>& call) {
     Pending pending{&call};
-    std::unique_lock lock(mutex_);
-    if (closed_) return false;
-    queue_.push_back(&pending);
+    {
+        std::lock_guard lock(mutex_);
+        if (closed_) return false;
+        queue_.push_back(&pending);
+        queued_.fetch_add(1, std::memory_order_release);
+    }
     changed_.notify_all();
-    changed_.wait(lock, [&] { return pending.finished; });
+    SpinUntil([&] { return pending.finished.load(std::memory_order_acquire); });
+    if (!pending.finished.load(std::memory_order_acquire)) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return pending.finished.load(std::memory_order_acquire); });
+    }
     return pending.ran;
 }
 
 void QueuedDispatcher::ProcessUntil(const std::function<bool()>& done) {
-    std::unique_lock lock(mutex_);
     while (!done()) {
-        changed_.wait(lock, [&] { return !queue_.empty() || closed_; });
-        if (closed_) return;
-        Pending* pending = queue_.front();
-        queue_.pop_front();
-        lock.unlock();
+        SpinUntil([&] {
+            return queued_.load(std::memory_order_acquire) > 0 || closedFlag_.load(std::memory_order_acquire);
+        });
+        Pending* pending;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return !queue_.empty() || closed_; });
+            if (closed_) return;
+            pending = queue_.front();
+            queue_.pop_front();
+            queued_.fetch_sub(1, std::memory_order_relaxed);
+        }
         (*pending->call)();
-        lock.lock();
-        pending->ran = true;
-        pending->finished = true;
+        {
+            std::lock_guard lock(mutex_);
+            pending->ran = true;
+            pending->finished.store(true, std::memory_order_release);
+        }
         changed_.notify_all();
     }
 }
 
 void QueuedDispatcher::Close() {
-    std::lock_guard lock(mutex_);
-    closed_ = true;
-    for (Pending* pending : queue_) pending->finished = true;
-    queue_.clear();
+    {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+        closedFlag_.store(true, std::memory_order_release);
+        for (Pending* pending : queue_) pending->finished.store(true, std::memory_order_release);
+        queue_.clear();
+        queued_.store(0, std::memory_order_relaxed);
+    }
     changed_.notify_all();
 }
 

@@ -21,18 +21,25 @@ public:
     int Error() const { return error_; }
 
     // True when the opened file is a regular file (after following links).
-    bool IsRegular() const;
+    bool IsRegular() const { return regular_; }
 
-    // The size the file reports, or 0. Only a hint: /proc files report 0 and files grow.
-    std::size_t SizeHint() const;
+    // The size the file reported when it was opened, or 0. Only a hint: /proc files
+    // report 0 and files grow.
+    std::size_t SizeHint() const { return size_; }
 
-    // Reads up to `size` bytes; returns the count, 0 at the end, -1 on failure (Error() set).
-    // Retries on interruption. The reported file size is never trusted: read until 0.
+    // Reads the next up to `size` bytes; returns the count, 0 at the end, -1 on failure
+    // (Error() set). Retries on interruption. The end is where a read returns nothing,
+    // except that a short read that ends exactly at the reported size is taken as the
+    // end, which saves one call per file.
     ssize_t Read(char* buffer, std::size_t size);
 
 private:
     int fd_ = -1;
     int error_ = 0;
+    bool regular_ = false;
+    bool atEnd_ = false;
+    std::size_t size_ = 0;
+    std::size_t total_ = 0;  // bytes read so far
 };
 
 // Reads a whole file into `content`. Throws std::system_error with the system's reason

@@ -5,6 +5,11 @@
 #include <system_error>
 
 namespace fif {
+namespace {
+
+std::atomic<int> gRunningThreads{0};
+
+}  // namespace
 
 TThread::TThread(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
 
@@ -19,9 +24,11 @@ void TThread::Start() {
     // delete itself while Start() still touches it. The promise is Start()'s own: setting
     // it is the last thing Start() does with this thread.
     std::promise<void> started;
+    gRunningThreads.fetch_add(1);
     try {
         thread_ = std::thread([this, ready = started.get_future()]() mutable { Run(std::move(ready)); });
     } catch (const std::system_error& e) {
+        gRunningThreads.fetch_sub(1);
         throw std::runtime_error(std::string("Thread creation error: ") + e.code().message());
     }
     if (FreeOnTerminate) thread_.detach();
@@ -62,6 +69,15 @@ void TThread::Run(std::future<void> started) {
         }
     }
     if (FreeOnTerminate) delete this;
+    // The last thing a thread does; it touches nothing of the object any more.
+    if (gRunningThreads.fetch_sub(1) == 1) gRunningThreads.notify_all();
+}
+
+int TThread::RunningThreads() { return gRunningThreads.load(); }
+
+void TThread::WaitForAllThreads() {
+    for (int running = gRunningThreads.load(); running != 0; running = gRunningThreads.load())
+        gRunningThreads.wait(running);
 }
 
 }  // namespace fif

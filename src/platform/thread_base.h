@@ -37,6 +37,12 @@ public:
     // Blocks until the body and OnTerminate have run. Only for threads without FreeOnTerminate.
     void WaitFor();
 
+    // Threads started and not yet ended, a self-freeing one until after it deleted itself.
+    static int RunningThreads();
+    // Blocks until RunningThreads() is 0. For tests and tools that must not tear down what
+    // a finishing thread may still touch (the dispatcher) before it has ended.
+    static void WaitForAllThreads();
+
     // The failure that ended the body, if any.
     std::exception_ptr FatalException() const { return fatal_; }
 

@@ -28,7 +28,8 @@ TMyThread::TMyThread(SearchHost& host, const std::string& mask, const std::strin
       FProgressBar(host.ProgressBar()),
       FResultView(host.ResultView()),
       host_(host),
-      options_(options) {
+      options_(options),
+      pattern_(searchText) {
     FreeOnTerminate = true;
     FMask = mask;
     FSearchText = searchText;
@@ -115,12 +116,11 @@ void TMyThread::CollectFiles(const std::string& folder, const std::string& mask)
 }
 
 bool TMyThread::FileContainsSearchText(const std::string& path) {
-    const FoldedPattern pattern(FSearchText);
-    if (pattern.MatchesNothing()) return false;
+    if (pattern_.MatchesNothing()) return false;
     // A file that cannot be opened or read yields no row; the search goes on.
     ReadOnlyFile file(path);
     if (!file.Ok() || !file.IsRegular()) return false;
-    StreamMatcher matcher(pattern);
+    StreamMatcher matcher(pattern_);
     for (;;) {
         const ssize_t count = file.Read(FLines.data(), FLines.size());
         if (count <= 0) return false;

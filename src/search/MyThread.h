@@ -54,6 +54,7 @@ private:
 
     SearchHost& host_;
     const Options options_;
+    const FoldedPattern pattern_;  // FSearchText, folded once for every candidate
     // Folders on the way from the root down to the one being listed, so that a link back
     // to one of them is not entered again.
     std::vector<std::pair<std::uint64_t, std::uint64_t>> ancestors_;
