@@ -20,6 +20,15 @@
 
 namespace {
 
+class FixedSwitch : public fif::SubDirectorySwitch {
+public:
+    explicit FixedSwitch(bool on) : on_(on) {}
+    bool Checked() const override { return on_; }
+
+private:
+    bool on_;
+};
+
 class HeadlessHost : public fif::SearchHost, fif::TResultView, fif::TProgressBar {
 public:
     HeadlessHost(std::u16string root, bool subdirs) : root_(std::move(root)), subdirs_(subdirs) {}
@@ -28,7 +37,9 @@ public:
     fif::TResultView& ResultView() override { return *this; }
     fif::TProgressBar& ProgressBar() override { return *this; }
     std::u16string SelectedFolder() override { return root_; }
-    bool SubDirectoryChecked() const override { return subdirs_; }
+    std::shared_ptr<const fif::SubDirectorySwitch> SubDirectory() override {
+        return std::make_shared<FixedSwitch>(subdirs_);
+    }
 
     void AppendRecord() override { rows_.emplace_back(); }
     int RecordCount() const override { return static_cast<int>(rows_.size()); }

@@ -31,6 +31,8 @@ bool QueuedDispatcher::RunAndWait(const std::function<void()>& call) {
         if (closed_) return false;
         queue_.push_back(&pending);
         queued_.fetch_add(1, std::memory_order_release);
+        // Under the lock, so that once Close() has returned no worker wakes anything.
+        WakeProcessor();
     }
     changed_.notify_all();
     SpinUntil([&] { return pending.finished.load(std::memory_order_acquire); });
@@ -55,14 +57,32 @@ void QueuedDispatcher::ProcessUntil(const std::function<bool()>& done) {
             queue_.pop_front();
             queued_.fetch_sub(1, std::memory_order_relaxed);
         }
-        (*pending->call)();
+        RunOne(pending);
+    }
+}
+
+void QueuedDispatcher::RunQueuedCalls() {
+    for (;;) {
+        Pending* pending;
         {
             std::lock_guard lock(mutex_);
-            pending->ran = true;
-            pending->finished.store(true, std::memory_order_release);
+            if (queue_.empty() || closed_) return;
+            pending = queue_.front();
+            queue_.pop_front();
+            queued_.fetch_sub(1, std::memory_order_relaxed);
         }
-        changed_.notify_all();
+        RunOne(pending);
     }
+}
+
+void QueuedDispatcher::RunOne(Pending* pending) {
+    (*pending->call)();
+    {
+        std::lock_guard lock(mutex_);
+        pending->ran = true;
+        pending->finished.store(true, std::memory_order_release);
+    }
+    changed_.notify_all();
 }
 
 void QueuedDispatcher::Close() {

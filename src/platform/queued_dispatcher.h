@@ -10,8 +10,9 @@
 
 namespace fif {
 
-// A dispatcher for programs without an event loop: worker threads queue their calls,
-// and the thread that owns the dispatcher runs them in ProcessUntil().
+// Worker threads queue their calls; the user-interface thread runs them, either in
+// ProcessUntil() (programs without an event loop) or in RunQueuedCalls() when its event
+// loop is woken (see WakeProcessor).
 //
 // A search makes one call per file, so the hand-over must be cheap: both sides spin for a
 // short while before they sleep, which turns most hand-overs into a cache-line transfer
@@ -23,10 +24,21 @@ public:
     // Runs queued calls on the calling thread until `done()` holds after a call (or at once).
     void ProcessUntil(const std::function<bool()>& done);
 
+    // Runs the calls queued now, without waiting for more.
+    void RunQueuedCalls();
+
     // From now on no call is run: queued ones are dropped and their callers released.
     void Close();
 
+protected:
+    // Called on the worker's thread after each call was queued, to wake an event loop.
+    // Runs under the queue's lock: it must not call back into the dispatcher.
+    virtual void WakeProcessor() {}
+
 private:
+    struct Pending;
+    void RunOne(Pending* pending);
+
     struct Pending {
         const std::function<void()>* call;
         bool ran = false;                // written before `finished`, read after it

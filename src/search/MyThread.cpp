@@ -28,6 +28,7 @@ TMyThread::TMyThread(SearchHost& host, const std::string& mask, const std::strin
       FProgressBar(host.ProgressBar()),
       FResultView(host.ResultView()),
       host_(host),
+      subDirectory_(host.SubDirectory()),
       options_(options),
       pattern_(searchText) {
     FreeOnTerminate = true;
@@ -100,7 +101,7 @@ void TMyThread::CollectFiles(const std::string& folder, const std::string& mask)
                 type = S_ISDIR(target.st_mode) ? DT_DIR : S_ISREG(target.st_mode) ? DT_REG : DT_UNKNOWN;
         }
         if (type == DT_DIR) {
-            if (name != "." && name != ".." && host_.SubDirectoryChecked()) {
+            if (name != "." && name != ".." && subDirectory_->Checked()) {
                 path.assign(folder).append(name).push_back('/');
                 CollectFiles(path, mask);
             }

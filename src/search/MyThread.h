@@ -53,6 +53,7 @@ private:
     std::int32_t FCurrent = 0;
 
     SearchHost& host_;
+    const std::shared_ptr<const SubDirectorySwitch> subDirectory_;
     const Options options_;
     const FoldedPattern pattern_;  // FSearchText, folded once for every candidate
     // Folders on the way from the root down to the one being listed, so that a link back

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace fif {
@@ -24,6 +25,15 @@ public:
     virtual void SetPosition(double value) = 0;
 };
 
+// The sub-folder switch as the walk reads it, from the worker thread, at each sub-folder.
+// The worker holds it by shared ownership, so it stays valid even when the window is gone
+// before a search that was abandoned at exit has ended.
+class SubDirectorySwitch {
+public:
+    virtual ~SubDirectorySwitch() = default;
+    virtual bool Checked() const = 0;  // safe to call from any thread
+};
+
 // What a search needs of the window that starts it. The window is one implementation,
 // a recording fake in the tests and a headless host in the benchmark are others.
 class SearchHost {
@@ -38,8 +48,8 @@ public:
     // Runs on the user-interface thread.
     virtual std::u16string SelectedFolder() = 0;
 
-    // The sub-folder switch as it stands now. Safe to call from the worker thread.
-    virtual bool SubDirectoryChecked() const = 0;
+    // The sub-folder switch, taken once when the search is created.
+    virtual std::shared_ptr<const SubDirectorySwitch> SubDirectory() = 0;
 };
 
 }  // namespace fif

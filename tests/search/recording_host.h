@@ -6,11 +6,22 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace fif::testing_support {
+
+// Answers the walk with a function of the test's, or "on" without one.
+class ScriptedSwitch : public SubDirectorySwitch {
+public:
+    explicit ScriptedSwitch(std::function<bool()> script) : script_(std::move(script)) {}
+    bool Checked() const override { return script_ ? script_() : true; }
+
+private:
+    std::function<bool()> script_;
+};
 
 // A host that writes every notification the worker makes into a transcript, one line
 // each, and runs the worker's synchronous calls on the test's own thread.
@@ -24,7 +35,9 @@ public:
         Log("root");
         return root;
     }
-    bool SubDirectoryChecked() const override { return subDirectory ? subDirectory() : true; }
+    std::shared_ptr<const SubDirectorySwitch> SubDirectory() override {
+        return std::make_shared<ScriptedSwitch>(subDirectory);
+    }
 
     void AppendRecord() override {
         rows.emplace_back();
