@@ -1,0 +1,328 @@
+#include "app/Form1.h"
+
+#include "app/dock_splitter.h"
+#include "app/fonts.h"
+#include "app/status_bar.h"
+#include "platform/code_page.h"
+#include "platform/file_opener.h"
+#include "platform/qt_dispatcher.h"
+#include "results/result_grid.h"
+#include "search/MyThread.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace fif {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+const QColor kInactiveFocusedRow(128, 128, 255);  // the result list's focused row while it lacks the focus
+
+QWidget* MakePanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    return panel;
+}
+
+QPushButton* MakeButton(const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setFlat(true);
+    // A flat button still shows where it is: a thin frame, darker while pressed.
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { border: 1px solid #a0a0a0; border-radius: 2px; background: #f4f4f4; }"
+        "QPushButton:hover { background: #e5f1fb; border-color: #0078d7; }"
+        "QPushButton:pressed { background: #cce4f7; }"
+        "QPushButton:disabled { color: #909090; border-color: #c8c8c8; }"));
+    return button;
+}
+
+QVBoxLayout* FillLayout(QWidget* panel, int margin = 0) {
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(0);
+    return layout;
+}
+
+// The desktop folder, or the home folder where there is none.
+QString DesktopFolder() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return !desktop.isEmpty() && QDir(desktop).exists() ? desktop : QDir::homePath();
+}
+
+std::u16string ToU16(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    Form1 = this;
+    setObjectName(QStringLiteral("Form1"));
+    // Lives as long as the program: an abandoned search may still ask it for calls, which
+    // it refuses once the window has closed.
+    dispatcher_ = new QtDispatcher();
+    CreateControls();
+    LayOut();
+    WireEvents();
+    SetTabOrder();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::CreateControls() {
+    setWindowTitle(QStringLiteral("화일에서 지정한 문자열 찾아 내기"));
+    setGeometry(195, 273, 942, 538);
+    setAutoFillBackground(true);
+
+    Panel2 = MakePanel(this, "Panel2");
+    Panel1 = MakePanel(this, "Panel1");
+    Panel3 = MakePanel(Panel1, "Panel3");
+    Panel4 = MakePanel(Panel1, "Panel4");
+    Panel5 = MakePanel(Panel4, "Panel5");
+    Panel6 = MakePanel(Panel4, "Panel6");
+    Panel7 = MakePanel(Panel2, "Panel7");
+    Panel8 = MakePanel(Panel7, "Panel8");
+    auto* bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bevel->setLineWidth(1);
+    Panel9 = bevel;
+    Panel9->setObjectName(QStringLiteral("Panel9"));
+
+    AdvMemo1 = new QWidget(Panel7);  // the preview
+    AdvMemo1->setObjectName(QStringLiteral("AdvMemo1"));
+    AdvMemo1->setFocusPolicy(Qt::StrongFocus);
+
+    cxButton2 = MakeButton(QStringLiteral("찾기"), Panel5);
+    cxButton2->setObjectName(QStringLiteral("cxButton2"));
+    cxSplitter1 = new TcxSplitter(Qt::Horizontal, true, Panel1);
+    cxSplitter1->setObjectName(QStringLiteral("cxSplitter1"));
+    cxButton1 = MakeButton(QStringLiteral("다음 찾기"), Panel8);
+    cxButton1->setObjectName(QStringLiteral("cxButton1"));
+    cxButton1->setFocusPolicy(Qt::NoFocus);
+    cxSplitter2 = new TcxSplitter(Qt::Vertical, false, this);
+    cxSplitter2->setObjectName(QStringLiteral("cxSplitter2"));
+    cxSplitter3 = new TcxSplitter(Qt::Horizontal, true, Panel2);
+    cxSplitter3->setObjectName(QStringLiteral("cxSplitter3"));
+    MaskEdit = new QLineEdit(QStringLiteral("*.pas"), Panel5);
+    MaskEdit->setObjectName(QStringLiteral("MaskEdit"));
+    SearchEdit = new QLineEdit(Panel5);
+    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
+    FindNextEdit = new QLineEdit(Panel8);
+    FindNextEdit->setObjectName(QStringLiteral("FindNextEdit"));
+
+    cxGrid1 = new TResultGrid(Panel2);
+    cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
+    cxGrid1TableView1 = cxGrid1;
+    QFont cxStyle1 = fonts::Pixel(fonts::kTahoma, 13, true);
+    cxGrid1->SetHeaderStyle(cxStyle1, palette().color(QPalette::WindowText));
+    cxGrid1->SetInactiveStyle(kInactiveFocusedRow);
+
+    cxTextEdit1 = new QLineEdit(this);
+    cxTextEdit1->setObjectName(QStringLiteral("cxTextEdit1"));
+    cxTextEdit1->setReadOnly(true);
+    cxTextEdit1->setFont(fonts::Pixel(fonts::kArial, 11));
+    cxTextEdit1->setFixedHeight(16);
+    cxTextEdit1->setFrame(false);
+    cxProgressBar1 = new TcxProgressBar(this);
+    cxProgressBar1->setObjectName(QStringLiteral("cxProgressBar1"));
+    dxStatusBar1 = new TdxStatusBar(cxTextEdit1, cxProgressBar1, Panel2);
+    dxStatusBar1->setObjectName(QStringLiteral("dxStatusBar1"));
+    dxStatusBar1->setFont(fonts::Pixel(fonts::kTahoma, 11));
+    cxTextEdit1->setFont(fonts::Pixel(fonts::kArial, 11));
+    dxStatusBar1->SetPanelText(0, QStringLiteral("디렉토리"));
+
+    cxImageComboBox1 = new QComboBox(Panel5);
+    cxImageComboBox1->setObjectName(QStringLiteral("cxImageComboBox1"));
+    for (const char* item : {"Icon", "SmallIcon", "List", "Report"})
+        cxImageComboBox1->addItem(QString::fromLatin1(item), cxImageComboBox1->count());
+    cxImageComboBox1->setCurrentIndex(0);
+    cxButton3 = MakeButton(QStringLiteral("취소"), Panel5);
+    cxButton3->setObjectName(QStringLiteral("cxButton3"));
+    cxButton3->setEnabled(false);
+
+    JamShellTree1 = new QLabel(Panel3);  // the folder browser
+    JamShellTree1->setObjectName(QStringLiteral("JamShellTree1"));
+    JamShellTree1->setFocusPolicy(Qt::StrongFocus);
+    JamShellList1 = new QLabel(Panel6);
+    JamShellList1->setObjectName(QStringLiteral("JamShellList1"));
+    JamShellList1->setFocusPolicy(Qt::StrongFocus);
+    JamShellCombo1 = new QComboBox(Panel9);
+    JamShellCombo1->setObjectName(QStringLiteral("JamShellCombo1"));
+    JamShellCombo1->setFont(fonts::Pixel(fonts::kGulim, 12));
+
+    CHKBOX_SubDirectory = new QCheckBox(QStringLiteral("SubDirectory"), Panel5);
+    CHKBOX_SubDirectory->setObjectName(QStringLiteral("CHKBOX_SubDirectory"));
+    CHKBOX_SubDirectory->setChecked(true);
+}
+
+void TForm1::LayOut() {
+    // Top to bottom: the path combo, the upper band, its splitter, the lower band.
+    auto* form = FillLayout(this);
+    Panel9->setFixedHeight(25);
+    FillLayout(Panel9, 1)->addWidget(JamShellCombo1);
+    JamShellCombo1->setFixedHeight(23);
+    form->addWidget(Panel9);
+    form->addWidget(cxSplitter2, 1);
+    cxSplitter2->SetParts(Panel1, Panel2, 143);
+
+    // The upper band: the folder tree | the search bar over the file list.
+    FillLayout(Panel1)->addWidget(cxSplitter1);
+    FillLayout(Panel3)->addWidget(JamShellTree1);
+    cxSplitter1->SetParts(Panel3, Panel4, 237);
+    auto* right = FillLayout(Panel4);
+    Panel5->setFixedHeight(27);
+    right->addWidget(Panel5);
+    right->addWidget(Panel6, 1);
+    FillLayout(Panel6)->addWidget(JamShellList1);
+
+    // The search bar's controls sit at fixed places; the view selector keeps its distance
+    // from the right edge (see eventFilter).
+    MaskEdit->setGeometry(0, 4, 121, 21);
+    SearchEdit->setGeometry(127, 4, 187, 21);
+    cxButton2->setGeometry(320, 1, 75, 25);
+    cxButton3->setGeometry(396, 1, 75, 25);
+    CHKBOX_SubDirectory->setGeometry(472, 3, 106, 21);
+    cxImageComboBox1->setGeometry(584, 5, 111, 21);
+    Panel5->installEventFilter(this);
+
+    // The lower band: the result list | the find-next bar over the preview; the status
+    // bar below both.
+    auto* lower = FillLayout(Panel2);
+    lower->addWidget(cxSplitter3, 1);
+    lower->addWidget(dxStatusBar1);
+    cxSplitter3->SetParts(cxGrid1, Panel7, 237);
+    auto* preview = FillLayout(Panel7);
+    Panel8->setFixedHeight(27);
+    preview->addWidget(Panel8);
+    preview->addWidget(AdvMemo1, 1);
+    FindNextEdit->setGeometry(0, 2, 187, 21);
+    cxButton1->setGeometry(192, 0, 159, 25);
+}
+
+void TForm1::WireEvents() {
+    connect(cxButton2, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(cxButton3, &QPushButton::clicked, this, [this] { cxButton3Click(); });
+    SearchEdit->installEventFilter(this);
+    connect(CHKBOX_SubDirectory, &QCheckBox::toggled, this,
+            [this](bool checked) { subDirectory_->checked.store(checked, std::memory_order_relaxed); });
+    connect(cxGrid1TableView1, &TResultGrid::FocusedRecordChanged, this,
+            [this](int record) { cxGrid1TableView1FocusedRecordChanged(record); });
+    connect(cxGrid1TableView1, &TResultGrid::DblClick, this, [this] { cxGrid1TableView1DblClick(); });
+    connect(cxImageComboBox1, &QComboBox::currentIndexChanged, this, [this] { cxImageComboBox1PropertiesChange(); });
+}
+
+void TForm1::SetTabOrder() {
+    // The lower band first, then the upper band, then the path combo; within the search
+    // bar Find comes first.
+    QWidget* order[] = {FindNextEdit,   AdvMemo1,  cxGrid1,          JamShellTree1, cxButton2,
+                        MaskEdit,       SearchEdit, cxImageComboBox1, cxButton3,     CHKBOX_SubDirectory,
+                        JamShellList1, JamShellCombo1};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+    QWidget::setTabOrder(JamShellCombo1, FindNextEdit);
+    SearchEdit->setFocus();
+}
+
+Dispatcher& TForm1::UiDispatcher() { return *dispatcher_; }
+TResultView& TForm1::ResultView() { return *cxGrid1TableView1; }
+TProgressBar& TForm1::ProgressBar() { return *cxProgressBar1; }
+
+std::u16string TForm1::SelectedFolder() { return ToU16(DesktopFolder()); }
+
+void TForm1::FormCreate() {}
+
+void TForm1::FormClose() {}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        FormClose();
+        // The running search is abandoned: asked to stop, and no call of it runs from now
+        // on, so nothing can reach a control that is about to be destroyed.
+        if (FSearchThread) FSearchThread->Terminate();
+        FSearchThread = nullptr;
+        dispatcher_->Close();
+    }
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SearchEdit && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (!text.isEmpty()) {
+            QChar key = text.front();
+            SearchEditKeyPress(key);
+            if (key.isNull()) return true;  // consumed: nothing is typed
+        }
+    } else if (watched == Panel5 && event->type() == QEvent::Resize) {
+        cxImageComboBox1->move(Panel5->width() - 115, 5);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::WriteCounter(int position) {
+    dxStatusBar1->SetPanelText(0, QStringLiteral("%1/%2").arg(position).arg(cxGrid1TableView1->RowsShown()));
+}
+
+void TForm1::Button1Click() {
+    cxButton2->setEnabled(false);
+    cxButton3->setEnabled(true);
+    cxGrid1TableView1->Clear();
+    const std::string searchText = SearchEdit->text().toStdString();
+    const std::string mask = MaskEdit->text().toStdString();
+    try {
+        FSearchThread = new TMyThread(*this, mask, searchText, [this](TThread* sender) { SearchFinished(sender); });
+    } catch (...) {
+        // No thread, so no search: back to idle, and no stale worker for Cancel.
+        FSearchThread = nullptr;
+        cxButton2->setEnabled(true);
+        cxButton3->setEnabled(false);
+        throw;
+    }
+    WriteCounter(1);
+}
+
+void TForm1::SearchEditKeyPress(QChar& key) {
+    if (key != QChar(13)) return;
+    key = QChar(0);
+    if (cxButton2->isEnabled()) Button1Click();
+}
+
+void TForm1::cxButton3Click() {
+    if (FSearchThread) FSearchThread->Terminate();
+}
+
+void TForm1::SearchFinished(TThread*) {
+    cxButton2->setEnabled(true);
+    cxButton3->setEnabled(false);
+    WriteCounter(1);
+    FSearchThread = nullptr;  // it frees itself right after this returns
+}
+
+void TForm1::cxGrid1TableView1FocusedRecordChanged(int focusedRecord) {
+    if (cxGrid1TableView1->RecordCount() == 0 || focusedRecord < 0) return;
+    const std::string fullPath = cxGrid1TableView1->Value(focusedRecord, 1) + cxGrid1TableView1->Value(focusedRecord, 0);
+    cxTextEdit1->setText(QString::fromStdU16String(codepage::ToWide(fullPath)));
+    dxStatusBar1->SetPanelText(0, QStringLiteral("%1/%2").arg(focusedRecord + 1).arg(cxGrid1TableView1->RowsShown()));
+}
+
+void TForm1::cxGrid1TableView1DblClick() {
+    // An empty path box names no file: nothing to open.
+    if (!cxTextEdit1->text().isEmpty()) OpenWithAssociatedProgram(cxTextEdit1->text());
+}
+
+void TForm1::cxImageComboBox1PropertiesChange() {}
+
+}  // namespace fif
