@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ class HeadlessHost : public fif::SearchHost, fif::TResultView, fif::TProgressBar
 public:
     HeadlessHost(std::u16string root, bool subdirs) : root_(std::move(root)), subdirs_(subdirs) {}
 
-    fif::Dispatcher& UiDispatcher() override { return dispatcher_; }
+    std::shared_ptr<fif::Dispatcher> UiDispatcher() override { return dispatcher_; }
     fif::TResultView& ResultView() override { return *this; }
     fif::TProgressBar& ProgressBar() override { return *this; }
     std::u16string SelectedFolder() override { return root_; }
@@ -49,7 +50,7 @@ public:
     void SetMax(double value) override { candidates_ = static_cast<long>(value) + 1; }
     void SetPosition(double) override {}
 
-    fif::QueuedDispatcher dispatcher_;
+    std::shared_ptr<fif::QueuedDispatcher> dispatcher_ = std::make_shared<fif::QueuedDispatcher>();
     std::vector<std::array<std::string, 2>> rows_;
     long candidates_ = 0;
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
     bool finished = false;
     const auto start = std::chrono::steady_clock::now();
     new fif::TMyThread(host, positional[1], positional[2], [&](fif::TThread*) { finished = true; }, options);
-    host.dispatcher_.ProcessUntil([&] { return finished; });
+    host.dispatcher_->ProcessUntil([&] { return finished; });
     fif::TThread::WaitForAllThreads();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 

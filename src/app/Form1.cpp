@@ -68,9 +68,9 @@ std::u16string ToU16(const QString& text) {
 TForm1::TForm1() {
     Form1 = this;
     setObjectName(QStringLiteral("Form1"));
-    // Lives as long as the program: an abandoned search may still ask it for calls, which
-    // it refuses once the window has closed.
-    dispatcher_ = new QtDispatcher();
+    // An abandoned search may still ask the dispatcher for calls, which it refuses once
+    // the window has closed.
+    dispatcher_ = QtDispatcher::Create(this);
     CreateControls();
     LayOut();
     WireEvents();
@@ -79,6 +79,7 @@ TForm1::TForm1() {
 }
 
 TForm1::~TForm1() {
+    dispatcher_->CloseAndDetach();  // also when the window is destroyed without being closed
     if (Form1 == this) Form1 = nullptr;
 }
 
@@ -235,7 +236,7 @@ void TForm1::SetTabOrder() {
     SearchEdit->setFocus();
 }
 
-Dispatcher& TForm1::UiDispatcher() { return *dispatcher_; }
+std::shared_ptr<Dispatcher> TForm1::UiDispatcher() { return dispatcher_; }
 TResultView& TForm1::ResultView() { return *cxGrid1TableView1; }
 TProgressBar& TForm1::ProgressBar() { return *cxProgressBar1; }
 
@@ -253,7 +254,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         // on, so nothing can reach a control that is about to be destroyed.
         if (FSearchThread) FSearchThread->Terminate();
         FSearchThread = nullptr;
-        dispatcher_->Close();
+        dispatcher_->CloseAndDetach();
     }
     event->accept();
 }

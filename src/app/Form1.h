@@ -39,7 +39,7 @@ public:
     ~TForm1() override;
 
     // What a search reads of the window.
-    Dispatcher& UiDispatcher() override;
+    std::shared_ptr<Dispatcher> UiDispatcher() override;
     TResultView& ResultView() override;
     TProgressBar& ProgressBar() override;
     std::u16string SelectedFolder() override;
@@ -99,7 +99,7 @@ private:
     void SearchFinished(TThread* sender);
 
     TMyThread* FSearchThread = nullptr;  // the running search; cleared when it has finished
-    QtDispatcher* dispatcher_;           // lives as long as the program: a worker may outlive the window
+    std::shared_ptr<QtDispatcher> dispatcher_;  // shared with the workers, which may outlive the window
     std::shared_ptr<CheckBoxSwitch> subDirectory_ = std::make_shared<CheckBoxSwitch>();
     bool closing_ = false;
 };

@@ -11,7 +11,7 @@ std::atomic<int> gRunningThreads{0};
 
 }  // namespace
 
-TThread::TThread(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+TThread::TThread(std::shared_ptr<Dispatcher> dispatcher) : dispatcher_(std::move(dispatcher)) {}
 
 TThread::~TThread() {
     // A self-freeing thread is detached before its body; any other is joined here
@@ -41,7 +41,7 @@ void TThread::WaitFor() {
 
 void TThread::Synchronize(const std::function<void()>& call) {
     std::exception_ptr failure;
-    const bool ran = dispatcher_.RunAndWait([&] {
+    const bool ran = dispatcher_->RunAndWait([&] {
         try {
             call();
         } catch (...) {

@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <future>
+#include <memory>
 #include <thread>
 
 namespace fif {
@@ -22,7 +23,8 @@ class TThread {
 public:
     using TNotifyEvent = std::function<void(TThread* sender)>;
 
-    explicit TThread(Dispatcher& dispatcher);
+    // The thread shares the dispatcher, so that it can outlive the window that made it.
+    explicit TThread(std::shared_ptr<Dispatcher> dispatcher);
     virtual ~TThread();
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
@@ -62,7 +64,7 @@ protected:
 private:
     void Run(std::future<void> started);
 
-    Dispatcher& dispatcher_;
+    const std::shared_ptr<Dispatcher> dispatcher_;
     // Written by the user-interface thread (Terminate), read by the worker.
     std::atomic<bool> terminated_{false};
     std::exception_ptr fatal_;  // written by the worker only, read after WaitFor

@@ -40,7 +40,7 @@ class SearchHost {
 public:
     virtual ~SearchHost() = default;
 
-    virtual Dispatcher& UiDispatcher() = 0;
+    virtual std::shared_ptr<Dispatcher> UiDispatcher() = 0;
     virtual TResultView& ResultView() = 0;
     virtual TProgressBar& ProgressBar() = 0;
 

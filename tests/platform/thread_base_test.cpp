@@ -12,7 +12,7 @@ namespace {
 // A thread whose body is a function, started by the test itself.
 class ProbeThread : public TThread {
 public:
-    ProbeThread(Dispatcher& dispatcher, std::function<void(ProbeThread&)> body)
+    ProbeThread(std::shared_ptr<Dispatcher> dispatcher, std::function<void(ProbeThread&)> body)
         : TThread(dispatcher), body_(std::move(body)) {}
     using TThread::Synchronize;
     using TThread::Terminated;
@@ -29,7 +29,7 @@ private:
 };
 
 struct ThreadBaseTest : testing::Test {
-    QueuedDispatcher dispatcher;
+    std::shared_ptr<QueuedDispatcher> dispatcher = std::make_shared<QueuedDispatcher>();
     int completions = 0;
     std::thread::id completionThread;
     TThread::TNotifyEvent Completion() {
@@ -39,7 +39,7 @@ struct ThreadBaseTest : testing::Test {
         };
     }
     void RunUntilCompleted() {
-        dispatcher.ProcessUntil([&] { return completions > 0; });
+        dispatcher->ProcessUntil([&] { return completions > 0; });
     }
 };
 
@@ -93,7 +93,7 @@ TEST_F(ThreadBaseTest, FailureOfASynchronousCallIsRaisedAgainInTheWorker) {
 }
 
 TEST_F(ThreadBaseTest, ClosedDispatcherReleasesTheWorkerAndRunsNothing) {
-    dispatcher.Close();
+    dispatcher->Close();
     bool called = false;
     ProbeThread thread(dispatcher, [&](ProbeThread& self) { self.Synchronize([&] { called = true; }); });
     thread.OnTerminate = Completion();

@@ -27,7 +27,7 @@ private:
 // each, and runs the worker's synchronous calls on the test's own thread.
 class RecordingHost : public SearchHost, TResultView, TProgressBar {
 public:
-    Dispatcher& UiDispatcher() override { return dispatcher; }
+    std::shared_ptr<Dispatcher> UiDispatcher() override { return dispatcher; }
     TResultView& ResultView() override { return *this; }
     TProgressBar& ProgressBar() override { return *this; }
 
@@ -59,7 +59,7 @@ public:
     // Runs the worker's calls until its completion handler has run and the worker has
     // freed itself.
     void RunUntilFinished() {
-        dispatcher.ProcessUntil([&] { return finished; });
+        dispatcher->ProcessUntil([&] { return finished; });
         TThread::WaitForAllThreads();
     }
     TThread::TNotifyEvent Completion() {
@@ -72,7 +72,7 @@ public:
 
     void Log(const std::string& line) { transcript += line + "\n"; }
 
-    QueuedDispatcher dispatcher;
+    std::shared_ptr<QueuedDispatcher> dispatcher = std::make_shared<QueuedDispatcher>();
     std::u16string root;
     std::function<bool()> subDirectory;  // called on the worker thread
     std::function<void()> onAppend;      // called on the test thread
