@@ -16,21 +16,28 @@ TcxSplitter::TcxSplitter(Qt::Orientation orientation, bool collapseHandle, QWidg
 void TcxSplitter::SetParts(QWidget* region, QWidget* rest, int regionSize) {
     addWidget(region);
     addWidget(rest);
-    for (QWidget* part : {region, rest}) {
-        if (orientation() == Qt::Horizontal)
-            part->setMinimumWidth(kMinimumRegion);
-        else
-            part->setMinimumHeight(kMinimumRegion);
-    }
+    SetRegionMinimum(kMinimumRegion);
+    if (orientation() == Qt::Horizontal)
+        rest->setMinimumWidth(kMinimumRegion);
+    else
+        rest->setMinimumHeight(kMinimumRegion);
     setStretchFactor(0, 0);
     setStretchFactor(1, 1);
     const int total = orientation() == Qt::Horizontal ? width() : height();
     setSizes({regionSize, std::max(total - regionSize - kThickness, kMinimumRegion)});
 }
 
+void TcxSplitter::SetRegionMinimum(int size) {
+    if (orientation() == Qt::Horizontal)
+        widget(0)->setMinimumWidth(size);
+    else
+        widget(0)->setMinimumHeight(size);
+}
+
 void TcxSplitter::ToggleRegion() {
     if (!collapsed_) {
         sizeBeforeCollapse_ = sizes().value(0);
+        SetRegionMinimum(0);
         setCollapsible(0, true);
         const QList<int> now = sizes();
         setSizes({0, now.value(0) + now.value(1)});
@@ -38,8 +45,9 @@ void TcxSplitter::ToggleRegion() {
     } else {
         const QList<int> now = sizes();
         const int total = now.value(0) + now.value(1);
-        setSizes({sizeBeforeCollapse_, std::max(total - sizeBeforeCollapse_, kMinimumRegion)});
+        SetRegionMinimum(kMinimumRegion);
         setCollapsible(0, false);
+        setSizes({sizeBeforeCollapse_, std::max(total - sizeBeforeCollapse_, kMinimumRegion)});
         collapsed_ = false;
     }
 }
@@ -51,6 +59,7 @@ int TcxSplitter::LegalPosition(int position) const {
 
 void TcxSplitter::MoveRegionEdge(int position) {
     if (collapsed_) {
+        SetRegionMinimum(kMinimumRegion);
         setCollapsible(0, false);
         collapsed_ = false;
     }

@@ -32,6 +32,8 @@ protected:
     QSplitterHandle* createHandle() override;
 
 private:
+    void SetRegionMinimum(int size);
+
     bool collapseHandle_;
     bool collapsed_ = false;
     int sizeBeforeCollapse_ = 0;
