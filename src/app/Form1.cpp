@@ -7,6 +7,8 @@
 #include "platform/file_opener.h"
 #include "platform/qt_dispatcher.h"
 #include "results/result_grid.h"
+#include "results/style_catalogue.h"
+#include "results/style_registry.h"
 #include "search/MyThread.h"
 
 #include <QCheckBox>
@@ -105,6 +107,13 @@ void TForm1::CreateControls() {
     AdvMemo1 = new QWidget(Panel7);  // the preview
     AdvMemo1->setObjectName(QStringLiteral("AdvMemo1"));
     AdvMemo1->setFocusPolicy(Qt::StrongFocus);
+
+    const TStyleCatalogue styles = CreateStyleCatalogue(this);
+    QPointer<TAdvCustomMemoStyler>* members[] = {
+        &AdvPascalMemoStyler1, &AdvWebMemoStyler1,   &AdvHTMLMemoStyler1,     &AdvJSMemoStyler1,  &AdvBasicMemoStyler1,
+        &AdvCSSMemoStyler1,    &AdvCSharpMemoStyler1, &AdvSQLMemoStyler1,     &AdvPythonMemoStyler1, &AdvPerlMemoStyler1,
+        &AdvEmoticonMemoStyler1, &AdvINIMemoStyler1,  &AdvXMLMemoStyler1,     &AdvPHPMemoStyler1};
+    for (std::size_t i = 0; i < styles.size(); ++i) *members[i] = styles[i];
 
     cxButton2 = MakeButton(QStringLiteral("찾기"), Panel5);
     cxButton2->setObjectName(QStringLiteral("cxButton2"));
@@ -242,9 +251,13 @@ TProgressBar& TForm1::ProgressBar() { return *cxProgressBar1; }
 
 std::u16string TForm1::SelectedFolder() { return ToU16(DesktopFolder()); }
 
-void TForm1::FormCreate() {}
+void TForm1::FormCreate() { BuildStyleRegistry(); }
 
-void TForm1::FormClose() {}
+void TForm1::BuildStyleRegistry() { fif::BuildStyleRegistry(*this); }
+
+// The registered styles are destroyed here; the one "Web pages" style that is not
+// registered goes with the window.
+void TForm1::FormClose() { ReleaseStyleRegistry(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!closing_) {

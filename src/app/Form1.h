@@ -2,6 +2,7 @@
 
 #include "search/search_host.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <atomic>
@@ -15,6 +16,7 @@ class QPushButton;
 namespace fif {
 
 class QtDispatcher;
+class TAdvCustomMemoStyler;
 class TcxProgressBar;
 class TcxSplitter;
 class TdxStatusBar;
@@ -56,6 +58,10 @@ public:
     QWidget* Panel8;
     QWidget* Panel9;
     QWidget* AdvMemo1;
+    // The syntax styles; the registered ones are released when the window closes.
+    QPointer<TAdvCustomMemoStyler> AdvPascalMemoStyler1, AdvWebMemoStyler1, AdvHTMLMemoStyler1, AdvJSMemoStyler1,
+        AdvBasicMemoStyler1, AdvCSSMemoStyler1, AdvCSharpMemoStyler1, AdvSQLMemoStyler1, AdvPythonMemoStyler1,
+        AdvPerlMemoStyler1, AdvEmoticonMemoStyler1, AdvINIMemoStyler1, AdvXMLMemoStyler1, AdvPHPMemoStyler1;
     QPushButton* cxButton2;
     TcxSplitter* cxSplitter1;
     QPushButton* cxButton1;
@@ -97,6 +103,7 @@ private:
     void SetTabOrder();
     void WriteCounter(int position);
     void SearchFinished(TThread* sender);
+    void BuildStyleRegistry();
 
     TMyThread* FSearchThread = nullptr;  // the running search; cleared when it has finished
     std::shared_ptr<QtDispatcher> dispatcher_;  // shared with the workers, which may outlive the window

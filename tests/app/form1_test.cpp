@@ -5,6 +5,8 @@
 #include "app/status_bar.h"
 #include "platform/thread_base.h"
 #include "results/result_grid.h"
+#include "results/memo_styler.h"
+#include "results/style_registry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,6 +75,7 @@ private slots:
     void errorBoxText();
     void failureEscapingAHandlerIsShownAndTheProgramGoesOn();
     void closingDuringASearchEndsAtOnceAndTouchesNothing();
+    void stylesAreRegisteredAtCreationAndReleasedAtClose();
 
 private:
     TForm1* NewWindow();
@@ -378,6 +381,17 @@ void Form1Test::closingDuringASearchEndsAtOnceAndTouchesNothing() {
         QCOMPARE(Form1, nullptr);
     }
     QTRY_COMPARE_WITH_TIMEOUT(TThread::RunningThreads(), 0, 20000);
+}
+
+void Form1Test::stylesAreRegisteredAtCreationAndReleasedAtClose() {
+    TForm1* w = NewWindow();
+    QVERIFY(StyleRegistryEntries());
+    QCOMPARE(StyleRegistryEntries()->size(), std::size_t(13));
+    QCOMPARE(FindStyleForExtension(".pas"), w->AdvPascalMemoStyler1.data());
+    w->close();
+    QVERIFY(!w->AdvPascalMemoStyler1 && !w->AdvHTMLMemoStyler1 && !w->AdvPHPMemoStyler1);
+    QVERIFY(w->AdvWebMemoStyler1);  // not registered: it goes with the window
+    QCOMPARE(FindStyleForExtension(".pas"), nullptr);
 }
 
 int main(int argc, char** argv) {
