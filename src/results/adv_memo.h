@@ -100,7 +100,7 @@ private:
 
     long reportedLine_ = 0;
     long reportedColumn_ = 0;
-    long reportedLineCount_ = 1;
+    long reportedLineCount_ = -1;  // none reported yet
     bool holdsNoLines_ = false;  // an empty file was loaded and nothing typed since
 
     // A find that failed removed the selection: the selection then counts as line 0,

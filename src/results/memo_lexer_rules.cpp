@@ -101,7 +101,9 @@ bool TMemoLexerRules::StyleLine(std::string_view line, bool inComment, char* sty
     std::size_t pos = 0;
     if (inComment) pos = Comment(line, 0, styles, inComment);
     while (pos < line.size()) {
-        std::size_t end = Comment(line, pos, styles, inComment);
+        // An address in the code goes first, or the "//" of "http://" would open a comment.
+        std::size_t end = WebAddress(line, pos, styles);
+        if (end == pos) end = Comment(line, pos, styles, inComment);
         if (end == pos) {
             const int bracket = bracketStyle_[Byte(line[pos])];
             if (bracket >= 0) {
@@ -124,6 +126,7 @@ bool TMemoLexerRules::StyleLine(std::string_view line, bool inComment, char* sty
         }
         pos = end;
     }
+    // Addresses inside comments and bracketed spans.
     MarkWebAddresses(line, styles);
     return inComment;
 }
@@ -198,19 +201,24 @@ std::size_t TMemoLexerRules::Keyword(std::string_view line, std::size_t pos, cha
     return end;
 }
 
-void TMemoLexerRules::MarkWebAddresses(std::string_view line, char* styles) const {
-    for (std::size_t pos = 0; pos < line.size(); ++pos) {
-        if (pos > 0 && IsWordByte(line[pos - 1])) continue;
-        for (std::string_view prefix : kWebPrefixes) {
-            if (!HasFoldedAt(line, pos, prefix)) continue;
-            std::size_t end = pos + prefix.size();
-            while (end < line.size() && !EndsWebAddress(line[end])) ++end;
-            while (end > pos + prefix.size() && IsTrailingPunctuation(line[end - 1])) --end;
-            if (end == pos + prefix.size()) break;  // a prefix alone is no address
-            Fill(styles, pos, end, kUrlStyle);
-            pos = end - 1;
-            break;
-        }
+std::size_t TMemoLexerRules::WebAddress(std::string_view line, std::size_t pos, char* styles) {
+    if (pos > 0 && IsWordByte(line[pos - 1])) return pos;
+    for (std::string_view prefix : kWebPrefixes) {
+        if (!HasFoldedAt(line, pos, prefix)) continue;
+        std::size_t end = pos + prefix.size();
+        while (end < line.size() && !EndsWebAddress(line[end])) ++end;
+        while (end > pos + prefix.size() && IsTrailingPunctuation(line[end - 1])) --end;
+        if (end == pos + prefix.size()) return pos;  // a prefix alone is no address
+        Fill(styles, pos, end, kUrlStyle);
+        return end;
+    }
+    return pos;
+}
+
+void TMemoLexerRules::MarkWebAddresses(std::string_view line, char* styles) {
+    for (std::size_t pos = 0; pos < line.size();) {
+        const std::size_t end = WebAddress(line, pos, styles);
+        pos = end > pos ? end : pos + 1;
     }
 }
 

@@ -45,7 +45,8 @@ private:
     std::size_t Comment(std::string_view line, std::size_t pos, char* styles, bool& inComment) const;
     std::size_t Number(std::string_view line, std::size_t pos, char* styles) const;
     std::size_t Keyword(std::string_view line, std::size_t pos, char* styles) const;
-    void MarkWebAddresses(std::string_view line, char* styles) const;
+    static std::size_t WebAddress(std::string_view line, std::size_t pos, char* styles);
+    static void MarkWebAddresses(std::string_view line, char* styles);
 
     std::string lineComment_;
     std::string commentLeft_;
