@@ -6,6 +6,8 @@
 #include "platform/code_page.h"
 #include "platform/file_opener.h"
 #include "platform/qt_dispatcher.h"
+#include "results/adv_memo.h"
+#include "results/preview_pane.h"
 #include "results/result_grid.h"
 #include "results/style_catalogue.h"
 #include "results/style_registry.h"
@@ -104,9 +106,8 @@ void TForm1::CreateControls() {
     Panel9 = bevel;
     Panel9->setObjectName(QStringLiteral("Panel9"));
 
-    AdvMemo1 = new QWidget(Panel7);  // the preview
+    AdvMemo1 = new TAdvMemo(Panel7);
     AdvMemo1->setObjectName(QStringLiteral("AdvMemo1"));
-    AdvMemo1->setFocusPolicy(Qt::StrongFocus);
 
     const TStyleCatalogue styles = CreateStyleCatalogue(this);
     QPointer<TAdvCustomMemoStyler>* members[] = {
@@ -176,6 +177,10 @@ void TForm1::CreateControls() {
     CHKBOX_SubDirectory = new QCheckBox(QStringLiteral("SubDirectory"), Panel5);
     CHKBOX_SubDirectory->setObjectName(QStringLiteral("CHKBOX_SubDirectory"));
     CHKBOX_SubDirectory->setChecked(true);
+
+    preview_ = std::make_unique<TPreviewPane>(
+        AdvMemo1, FindNextEdit, [](std::string_view extension) { return FindStyleForExtension(extension); },
+        [this](const QString& text) { dxStatusBar1->SetPanelText(2, text); });
 }
 
 void TForm1::LayOut() {
@@ -231,6 +236,9 @@ void TForm1::WireEvents() {
     connect(cxGrid1TableView1, &TResultGrid::FocusedRecordChanged, this,
             [this](int record) { cxGrid1TableView1FocusedRecordChanged(record); });
     connect(cxGrid1TableView1, &TResultGrid::DblClick, this, [this] { cxGrid1TableView1DblClick(); });
+    connect(cxGrid1TableView1, &TResultGrid::MouseUp, this, [this] { cxGrid1TableView1MouseUp(); });
+    connect(cxButton1, &QPushButton::clicked, this, [this] { fcShapeBtn1Click(); });
+    connect(AdvMemo1, &TAdvMemo::CursorChange, this, [this] { AdvMemo1CursorChange(); });
     connect(cxImageComboBox1, &QComboBox::currentIndexChanged, this, [this] { cxImageComboBox1PropertiesChange(); });
 }
 
@@ -336,6 +344,16 @@ void TForm1::cxGrid1TableView1DblClick() {
     // An empty path box names no file: nothing to open.
     if (!cxTextEdit1->text().isEmpty()) OpenWithAssociatedProgram(cxTextEdit1->text());
 }
+
+void TForm1::cxGrid1TableView1MouseUp() {
+    const int record = cxGrid1TableView1->FocusedRecord();
+    if (cxGrid1TableView1->RecordCount() == 0 || record < 0) return;
+    preview_->ShowRecord(cxGrid1TableView1->Value(record, 0), cxGrid1TableView1->Value(record, 1), SearchEdit->text());
+}
+
+void TForm1::fcShapeBtn1Click() { preview_->FindNext(); }
+
+void TForm1::AdvMemo1CursorChange() { preview_->CursorChanged(); }
 
 void TForm1::cxImageComboBox1PropertiesChange() {}
 

@@ -17,6 +17,8 @@ namespace fif {
 
 class QtDispatcher;
 class TAdvCustomMemoStyler;
+class TAdvMemo;
+class TPreviewPane;
 class TcxProgressBar;
 class TcxSplitter;
 class TdxStatusBar;
@@ -57,7 +59,7 @@ public:
     QWidget* Panel7;
     QWidget* Panel8;
     QWidget* Panel9;
-    QWidget* AdvMemo1;
+    TAdvMemo* AdvMemo1;
     // The syntax styles; the registered ones are released when the window closes.
     QPointer<TAdvCustomMemoStyler> AdvPascalMemoStyler1, AdvWebMemoStyler1, AdvHTMLMemoStyler1, AdvJSMemoStyler1,
         AdvBasicMemoStyler1, AdvCSSMemoStyler1, AdvCSharpMemoStyler1, AdvSQLMemoStyler1, AdvPythonMemoStyler1,
@@ -90,6 +92,9 @@ public:
     void cxButton3Click();
     void cxGrid1TableView1FocusedRecordChanged(int focusedRecord);
     void cxGrid1TableView1DblClick();
+    void cxGrid1TableView1MouseUp();
+    void fcShapeBtn1Click();
+    void AdvMemo1CursorChange();
     void cxImageComboBox1PropertiesChange();
 
 protected:
@@ -105,6 +110,7 @@ private:
     void SearchFinished(TThread* sender);
     void BuildStyleRegistry();
 
+    std::unique_ptr<TPreviewPane> preview_;  // the preview's handlers, behind the window's
     TMyThread* FSearchThread = nullptr;  // the running search; cleared when it has finished
     std::shared_ptr<QtDispatcher> dispatcher_;  // shared with the workers, which may outlive the window
     std::shared_ptr<CheckBoxSwitch> subDirectory_ = std::make_shared<CheckBoxSwitch>();

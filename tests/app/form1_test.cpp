@@ -4,6 +4,7 @@
 #include "app/error_box.h"
 #include "app/status_bar.h"
 #include "platform/thread_base.h"
+#include "results/adv_memo.h"
 #include "results/result_grid.h"
 #include "results/memo_styler.h"
 #include "results/style_registry.h"
@@ -76,6 +77,7 @@ private slots:
     void failureEscapingAHandlerIsShownAndTheProgramGoesOn();
     void closingDuringASearchEndsAtOnceAndTouchesNothing();
     void stylesAreRegisteredAtCreationAndReleasedAtClose();
+    void clickOnARowShowsItsPathAndLoadsThePreview();
 
 private:
     TForm1* NewWindow();
@@ -392,6 +394,26 @@ void Form1Test::stylesAreRegisteredAtCreationAndReleasedAtClose() {
     QVERIFY(!w->AdvPascalMemoStyler1 && !w->AdvHTMLMemoStyler1 && !w->AdvPHPMemoStyler1);
     QVERIFY(w->AdvWebMemoStyler1);  // not registered: it goes with the window
     QCOMPARE(FindStyleForExtension(".pas"), nullptr);
+}
+
+void Form1Test::clickOnARowShowsItsPathAndLoadsThePreview() {
+    MakeDesktopFiles(3, 1);
+    TForm1* w = NewWindow();
+    QTest::mouseClick(w->cxGrid1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 200));
+    QCOMPARE(w->FindNextEdit->text(), QString());  // an empty list: the release changes nothing
+    w->SearchEdit->setText(QStringLiteral("needle"));
+    w->Button1Click();
+    WaitUntilIdle(w);
+    const QRect row = w->cxGrid1->visualRect(w->cxGrid1->model()->index(1, 0));
+    QTest::mouseClick(w->cxGrid1->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    const int record = w->cxGrid1TableView1->FocusedRecord();
+    QCOMPARE(record, 1);
+    const QString path = QString::fromStdString(w->cxGrid1TableView1->Value(1, 1) + w->cxGrid1TableView1->Value(1, 0));
+    QCOMPARE(w->cxTextEdit1->text(), path);
+    QCOMPARE(w->dxStatusBar1->PanelText(0), QStringLiteral("2/3"));
+    QCOMPARE(w->FindNextEdit->text(), QStringLiteral("needle"));
+    QCOMPARE(w->dxStatusBar1->PanelText(2), QStringLiteral("2 / 2 - 7"));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->AdvMemo1));
 }
 
 int main(int argc, char** argv) {
