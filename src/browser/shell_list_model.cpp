@@ -1,0 +1,215 @@
+#include "browser/shell_list_model.h"
+
+#include "browser/folder_scan.h"
+#include "browser/shell_icons.h"
+#include "browser/shell_path.h"
+#include "browser/sorted_diff.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+
+namespace fif {
+namespace {
+
+constexpr int kRescanDelayMs = 200;
+
+// Sizes as the details view shows them: whole kilobytes, rounded up, so that a file of a
+// few bytes does not read as empty.
+QString SizeText(std::int64_t size) {
+    const std::int64_t kilobytes = (size + 1023) / 1024;
+    return QLocale().toString(static_cast<qlonglong>(kilobytes)) + QStringLiteral(" KB");
+}
+
+}  // namespace
+
+TShellListModel::TShellListModel(QObject* parent) : QAbstractTableModel(parent) {
+    rescanTimer_.setSingleShot(true);
+    rescanTimer_.setInterval(kRescanDelayMs);
+    connect(&rescanTimer_, &QTimer::timeout, this, &TShellListModel::StartScan);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!rescanTimer_.isActive()) rescanTimer_.start();
+    });
+}
+
+TShellListModel::~TShellListModel() { scan_.cancel(); }
+
+int TShellListModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(nodes_.size() + entries_.size());
+}
+
+int TShellListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+
+QVariant TShellListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const std::size_t row = static_cast<std::size_t>(index.row());
+    if (row >= nodes_.size()) return EntryData(entries_[row - nodes_.size()], index.column(), role);
+
+    const TShellRoot& node = nodes_[row];
+    if (index.column() == kName && role == Qt::DisplayRole) return node.name;
+    if (index.column() == kName && role == Qt::DecorationRole) return node.icon;
+    if (index.column() == kType && role == Qt::DisplayRole)
+        return node.place.kind == TShellPlace::Kind::Computer ? QStringLiteral("시스템 폴더") : TShellIcons::FolderType();
+    return {};
+}
+
+QVariant TShellListModel::EntryData(const TFolderEntry& entry, int column, int role) const {
+    if (role == Qt::DisplayRole) {
+        switch (column) {
+            case kName:
+                return entry.displayName;
+            case kSize:
+                return entry.isFolder ? QString() : SizeText(entry.size);
+            case kType:
+                return entry.isFolder ? TShellIcons::FolderType() : TShellIcons::FileType(entry.displayName);
+            case kModified:
+                return QDateTime::fromSecsSinceEpoch(entry.modified).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+            default:
+                return {};
+        }
+    }
+    if (role == Qt::DecorationRole && column == kName)
+        return entry.isFolder ? TShellIcons::Folder() : TShellIcons::File(entry.displayName);
+    if (role == Qt::TextAlignmentRole && column == kSize)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant TShellListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    switch (section) {
+        case kName:
+            return QStringLiteral("이름");
+        case kSize:
+            return QStringLiteral("크기");
+        case kType:
+            return QStringLiteral("종류");
+        case kModified:
+            return QStringLiteral("수정한 날짜");
+        default:
+            return {};
+    }
+}
+
+void TShellListModel::SetPlace(const TShellPlace& target) {
+    const TShellPlace place = TShellNamespace::Normalized(target);
+    scan_.cancel();
+    scan_ = QFuture<TFolderListing>();  // the canceled read delivers nothing; a new one may start now
+    scanAgain_ = false;
+    rescanTimer_.stop();
+    ++generation_;
+
+    beginResetModel();
+    place_ = place;
+    nodes_ = TShellNamespace::VirtualChildren(place);
+    entries_.clear();
+    loaded_ = !place.HasPath();
+    endResetModel();
+
+    WatchPlace();
+    if (place.HasPath()) {
+        StartScan();
+    } else {
+        emit Loaded();
+    }
+}
+
+void TShellListModel::Refresh() {
+    if (place_.HasPath()) StartScan();
+}
+
+bool TShellListModel::IsPlaceRow(int row) const {
+    if (row < 0 || row >= rowCount()) return false;
+    const std::size_t at = static_cast<std::size_t>(row);
+    return at < nodes_.size() || entries_[at - nodes_.size()].isFolder;
+}
+
+TShellPlace TShellListModel::PlaceOfRow(int row) const {
+    const std::size_t at = static_cast<std::size_t>(row);
+    if (row >= 0 && at < nodes_.size()) return nodes_[at].place;
+    return TShellPlace::Folder(PathOfRow(row));
+}
+
+QByteArray TShellListModel::PathOfRow(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const std::size_t at = static_cast<std::size_t>(row);
+    if (at < nodes_.size()) return nodes_[at].place.path;
+    return shellpath::Join(place_.path, entries_[at - nodes_.size()].name);
+}
+
+void TShellListModel::StartScan() {
+    if (scan_.isRunning()) {
+        scanAgain_ = true;
+        return;
+    }
+    const quint64 generation = generation_;
+    scan_ = StartFolderScan(this, place_.path, TFolderReadMode::Everything, [this, generation](TFolderListing listing) {
+        ApplyListing(generation, std::move(listing));
+    });
+}
+
+void TShellListModel::ApplyListing(quint64 generation, TFolderListing listing) {
+    if (generation != generation_) return;
+    const bool first = !loaded_;
+    loaded_ = true;
+    if (listing.ok) MergeEntries(std::move(listing.entries));
+    if (scanAgain_) {
+        scanAgain_ = false;
+        StartScan();
+    }
+    if (first || listing.ok) emit Loaded();
+}
+
+void TShellListModel::MergeEntries(std::vector<TFolderEntry> entries) {
+    const int offset = static_cast<int>(nodes_.size());
+    if (entries_.empty()) {  // the first read: all rows at once
+        if (entries.empty()) return;
+        beginInsertRows({}, offset, offset + static_cast<int>(entries.size()) - 1);
+        entries_ = std::move(entries);
+        endInsertRows();
+        return;
+    }
+    const auto runs = DiffSorted(static_cast<int>(entries_.size()), static_cast<int>(entries.size()),
+                                 [&](int oldIndex, int newIndex) { return CompareEntries(entries_[oldIndex], entries[newIndex]); });
+    int row = 0;
+    for (const TDiffRun& run : runs) {
+        switch (run.kind) {
+            case TDiffRun::Kind::Keep:
+                for (int k = 0; k < run.count; ++k) {
+                    TFolderEntry& kept = entries_[row + k];
+                    TFolderEntry& fresh = entries[run.newStart + k];
+                    if (!kept.SameAs(fresh)) {
+                        kept = std::move(fresh);
+                        emit dataChanged(index(offset + row + k, 0), index(offset + row + k, kColumnCount - 1));
+                    }
+                }
+                row += run.count;
+                break;
+            case TDiffRun::Kind::Remove:
+                beginRemoveRows({}, offset + row, offset + row + run.count - 1);
+                entries_.erase(entries_.begin() + row, entries_.begin() + row + run.count);
+                endRemoveRows();
+                break;
+            case TDiffRun::Kind::Insert: {
+                beginInsertRows({}, offset + row, offset + row + run.count - 1);
+                const auto first = std::make_move_iterator(entries.begin() + run.newStart);
+                entries_.insert(entries_.begin() + row, first, first + run.count);
+                endInsertRows();
+                row += run.count;
+                break;
+            }
+        }
+    }
+}
+
+void TShellListModel::WatchPlace() {
+    const QStringList watched = watcher_.directories();
+    if (!watched.isEmpty()) watcher_.removePaths(watched);
+    if (!place_.HasPath()) return;
+    // A path that does not survive the trip to text cannot be watched; it is read on entry.
+    const QString path = QFile::decodeName(place_.path);
+    if (QFile::encodeName(path) == place_.path) watcher_.addPath(path);
+}
+
+}  // namespace fif

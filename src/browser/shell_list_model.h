@@ -1,0 +1,69 @@
+#pragma once
+
+#include "browser/folder_reader.h"
+#include "browser/shell_namespace.h"
+#include "browser/shell_place.h"
+
+#include <QAbstractTableModel>
+#include <QFileSystemWatcher>
+#include <QFuture>
+#include <QTimer>
+
+#include <vector>
+
+namespace fif {
+
+// The contents of one place for the file list: first the nodes a virtual place holds (the
+// computer and the home folder on the desktop, the volumes in the computer), then the
+// folder's folders and files, hidden ones included. Columns: name, size, type, modified.
+// The folder is read on a pool thread in one go and shown when the read is done, and read
+// again when it changes on disk.
+class TShellListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { kName, kSize, kType, kModified, kColumnCount };
+
+    explicit TShellListModel(QObject* parent = nullptr);
+    ~TShellListModel() override;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const TShellPlace& Place() const { return place_; }
+    void SetPlace(const TShellPlace& place);
+    // Reads the current folder again now.
+    void Refresh();
+    // Whether the read of the current place has arrived.
+    bool IsLoaded() const { return loaded_; }
+
+    // What a row stands for: a place to move to (a node or a folder), or a file.
+    bool IsPlaceRow(int row) const;
+    TShellPlace PlaceOfRow(int row) const;
+    QByteArray PathOfRow(int row) const;  // raw path; empty for a node without one
+
+signals:
+    // The current place's contents arrived (first read or re-read).
+    void Loaded();
+
+private:
+    void StartScan();
+    void ApplyListing(quint64 generation, TFolderListing listing);
+    void MergeEntries(std::vector<TFolderEntry> entries);
+    void WatchPlace();
+    QVariant EntryData(const TFolderEntry& entry, int column, int role) const;
+
+    TShellPlace place_;
+    std::vector<TShellRoot> nodes_;  // the leading rows of a virtual place
+    std::vector<TFolderEntry> entries_;
+    bool loaded_ = false;
+    quint64 generation_ = 0;  // a read for a place no longer shown is dropped
+    QFuture<TFolderListing> scan_;
+    bool scanAgain_ = false;
+    QFileSystemWatcher watcher_;
+    QTimer rescanTimer_;
+};
+
+}  // namespace fif
