@@ -33,9 +33,11 @@ TResultGrid::TResultGrid(QWidget* parent)
       delegate_(new TResultDelegate(this)),
       incSearch_(QApplication::keyboardInputInterval()) {
     typingClock_.start();
+    WatchRowChanges();  // before the view's own handlers, so that they run inside the watch
     setHorizontalHeader(header_);
     setModel(proxy_);
     setItemDelegate(delegate_);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TResultGrid::CheckFocusedRecord);
 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -45,7 +47,6 @@ TResultGrid::TResultGrid(QWidget* parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     ConfigureColumns();
-    WatchFocusedRecord();
 
     header_->SetFilterStateSource([this](int column) { return proxy_->IsColumnFiltered(column); });
     connect(header_, &TResultHeader::FilterButtonClicked, this, &TResultGrid::OpenColumnFilter);
@@ -60,6 +61,7 @@ void TResultGrid::ConfigureColumns() {
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
+    header_->setSectionsClickable(true);  // a click sorts
     header_->setSectionsMovable(false);
     header_->setStretchLastSection(false);
     header_->setSectionResizeMode(QHeaderView::Interactive);
@@ -74,9 +76,10 @@ void TResultGrid::ConfigureColumns() {
     setSortingEnabled(true);
 }
 
-void TResultGrid::WatchFocusedRecord() {
+void TResultGrid::WatchRowChanges() {
     // The focused record is checked whenever the focus or the rows shown may have changed,
-    // but only once a change of the rows has ended, when the focus has settled.
+    // but only once a change of the rows has ended: the base view moves the focus off a
+    // row that is about to go while it is still counted.
     auto begin = [this] { ++modelChangesRunning_; };
     auto end = [this] {
         if (modelChangesRunning_ > 0) --modelChangesRunning_;
@@ -90,17 +93,10 @@ void TResultGrid::WatchFocusedRecord() {
     connect(proxy_, &QAbstractItemModel::layoutChanged, this, end);
     connect(proxy_, &QAbstractItemModel::modelAboutToBeReset, this, begin);
     connect(proxy_, &QAbstractItemModel::modelReset, this, end);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TResultGrid::CheckFocusedRecord);
 }
 
 void TResultGrid::CheckFocusedRecord() {
     if (modelChangesRunning_ > 0) return;
-    const QModelIndex current = currentIndex();
-    // The focused row is always the highlighted one, also when the focus moved because
-    // the row it was on went away.
-    if (current.isValid() && !selectionModel()->isRowSelected(current.row(), QModelIndex())) {
-        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
     const int record = FocusedRecord();
     if (record == lastFocusedRecord_) return;
     lastFocusedRecord_ = record;
@@ -236,6 +232,15 @@ void TResultGrid::focusInEvent(QFocusEvent* event) {
 void TResultGrid::focusOutEvent(QFocusEvent* event) {
     QTableView::focusOutEvent(event);
     viewport()->update();  // the focused row takes its inactive colour
+}
+
+QModelIndex TResultGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // With no row focused the base view starts every move at the top row; End still goes
+    // to the bottom one.
+    if (action == MoveEnd && !currentIndex().isValid() && model()->rowCount() > 0) {
+        return model()->index(model()->rowCount() - 1, kFileNameColumn);
+    }
+    return QTableView::moveCursor(action, modifiers);
 }
 
 QItemSelectionModel::SelectionFlags TResultGrid::selectionCommand(const QModelIndex& index, const QEvent*) const {

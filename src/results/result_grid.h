@@ -83,12 +83,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
 
 private:
     void ConfigureColumns();
-    void WatchFocusedRecord();
+    void WatchRowChanges();
     void CheckFocusedRecord();
     void OpenColumnFilter(int column, const QRect& below);
     static bool IsSearchCharacter(const QKeyEvent& event);
