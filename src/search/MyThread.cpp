@@ -1,13 +1,13 @@
 #include "search/MyThread.h"
 
 #include "platform/code_page.h"
+#include "platform/pause.h"
 #include "platform/read_only_file.h"
 #include "search/file_mask.h"
 
 #include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
-#include <thread>
 
 namespace fif {
 namespace {
@@ -60,7 +60,7 @@ void TMyThread::Execute() {
             if (FileContainsSearchText(FFolders[i] + FFileNames[i])) Synchronize([this] { AddHit(); });
             if (Terminated()) break;
             Synchronize([this] { StepProgress(); });
-            if (options_.pauseAfterFile.count() > 0) std::this_thread::sleep_for(options_.pauseAfterFile);
+            if (options_.pauseAfterFile.count() > 0) PauseThisThread(options_.pauseAfterFile);
         }
     }
     Synchronize([this] { ResetProgress(); });
