@@ -6,8 +6,8 @@
 // folder<TAB>name; the last line on stderr is "candidates=N hits=N seconds=S".
 // The pause after each file defaults to 0 here; the window always pauses 1 ms.
 
+#include "headless_host.h"
 #include "platform/code_page.h"
-#include "platform/queued_dispatcher.h"
 #include "search/MyThread.h"
 
 #include <array>
@@ -21,43 +21,7 @@
 
 namespace {
 
-class FixedSwitch : public fif::SubDirectorySwitch {
-public:
-    explicit FixedSwitch(bool on) : on_(on) {}
-    bool Checked() const override { return on_; }
-
-private:
-    bool on_;
-};
-
-class HeadlessHost : public fif::SearchHost, fif::TResultView, fif::TProgressBar {
-public:
-    HeadlessHost(std::u16string root, bool subdirs) : root_(std::move(root)), subdirs_(subdirs) {}
-
-    std::shared_ptr<fif::Dispatcher> UiDispatcher() override { return dispatcher_; }
-    fif::TResultView& ResultView() override { return *this; }
-    fif::TProgressBar& ProgressBar() override { return *this; }
-    std::u16string SelectedFolder() override { return root_; }
-    std::shared_ptr<const fif::SubDirectorySwitch> SubDirectory() override {
-        return std::make_shared<FixedSwitch>(subdirs_);
-    }
-
-    void AppendRecord() override { rows_.emplace_back(); }
-    int RecordCount() const override { return static_cast<int>(rows_.size()); }
-    void SetValue(int record, int item, const std::string& text) override { rows_[record][item] = text; }
-
-    void SetMin(double) override {}
-    void SetMax(double value) override { candidates_ = static_cast<long>(value) + 1; }
-    void SetPosition(double) override {}
-
-    std::shared_ptr<fif::QueuedDispatcher> dispatcher_ = std::make_shared<fif::QueuedDispatcher>();
-    std::vector<std::array<std::string, 2>> rows_;
-    long candidates_ = 0;
-
-private:
-    std::u16string root_;
-    bool subdirs_;
-};
+using fif::bench::HeadlessHost;
 
 int Usage() {
     std::fprintf(stderr, "usage: search_bench [--no-subdirs] [--pause-ms N] ROOT MASK TEXT\n");
