@@ -35,10 +35,14 @@ TJamShellCombo::TJamShellCombo(QWidget* parent) : QComboBox(parent) {
         const QVariant data = itemData(row);
         if (data.canConvert<TShellPlace>()) Navigate(data.value<TShellPlace>());
     });
-    connect(lineEdit(), &QLineEdit::returnPressed, this, [this] { GoToText(lineEdit()->text()); });
+    // Enter is taken from the edit before it reaches the combo's own handling, which would
+    // pass it back to the edit a second time.
+    lineEdit()->installEventFilter(this);
 
     GoTo(TShellPlace::Desktop(TShellNamespace::DesktopPath()));
 }
+
+TJamShellLink* TJamShellCombo::ShellLink() const { return link_; }
 
 void TJamShellCombo::SetShellLink(TJamShellLink* link) {
     if (link_) disconnect(link_, nullptr, this, nullptr);
@@ -87,6 +91,17 @@ bool TJamShellCombo::GoToText(const QString& typed) {
     }
     Navigate(TShellPlace::Folder(path));
     return true;
+}
+
+bool TJamShellCombo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            GoToText(lineEdit()->text());
+            return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void TJamShellCombo::keyPressEvent(QKeyEvent* event) {

@@ -22,7 +22,7 @@ public:
     explicit TJamShellCombo(QWidget* parent = nullptr);
 
     void SetShellLink(TJamShellLink* link);
-    TJamShellLink* ShellLink() const { return link_; }
+    TJamShellLink* ShellLink() const;
 
     // Shows `place` (full path, or its name when ShowFullPath is off or it has no path).
     void GoTo(const TShellPlace& place);
@@ -41,6 +41,7 @@ signals:
     void PathRejected(const QString& message);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -80,6 +80,8 @@ TJamShellList::TJamShellList(QWidget* parent)
     SetViewStyle(vsIcon);
 }
 
+TJamShellLink* TJamShellList::ShellLink() const { return link_; }
+
 void TJamShellList::SetShellLink(TJamShellLink* link) {
     if (link_) disconnect(link_, nullptr, this, nullptr);
     link_ = link;

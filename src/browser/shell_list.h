@@ -29,7 +29,7 @@ public:
     explicit TJamShellList(QWidget* parent = nullptr);
 
     void SetShellLink(TJamShellLink* link);
-    TJamShellLink* ShellLink() const { return link_; }
+    TJamShellLink* ShellLink() const;
 
     void SetViewStyle(ViewStyle style);
     ViewStyle GetViewStyle() const { return viewStyle_; }

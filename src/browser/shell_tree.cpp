@@ -33,6 +33,8 @@ TJamShellTree::TJamShellTree(QWidget* parent) : QTreeView(parent), model_(new TS
     expand(desktop);
 }
 
+TJamShellLink* TJamShellTree::ShellLink() const { return link_; }
+
 void TJamShellTree::SetShellLink(TJamShellLink* link) {
     if (link_) disconnect(link_, nullptr, this, nullptr);
     link_ = link;

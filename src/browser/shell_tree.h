@@ -23,7 +23,7 @@ public:
     explicit TJamShellTree(QWidget* parent = nullptr);
 
     void SetShellLink(TJamShellLink* link);
-    TJamShellLink* ShellLink() const { return link_; }
+    TJamShellLink* ShellLink() const;
 
     // The selected folder as text: the full path without a trailing "/", "/" for the file
     // system root, the desktop folder for the desktop, empty for the computer and when
