@@ -7,27 +7,44 @@
 #include <memory>
 
 namespace fif {
+namespace {
 
-QFuture<TFolderListing> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
-                                        std::function<void(TFolderListing)> done) {
-    auto promise = std::make_shared<QPromise<TFolderListing>>();
-    QFuture<TFolderListing> future = promise->future();
+TFolderScan Scan(const QByteArray& path, TFolderReadMode mode, const std::vector<TFolderEntry>& previous,
+                 const std::function<bool()>& canceled) {
+    TFolderScan scan;
+    scan.listing = ReadFolder(path, mode, canceled);
+    if (!scan.listing.ok) return scan;
+    const std::vector<TFolderEntry>& fresh = scan.listing.entries;
+    scan.diff = DiffSorted(
+        static_cast<int>(previous.size()), static_cast<int>(fresh.size()),
+        [&](int oldIndex, int newIndex) { return CompareEntries(previous[oldIndex], fresh[newIndex]); },
+        [&](int oldIndex, int newIndex) { return previous[oldIndex].SameAs(fresh[newIndex]); });
+    return scan;
+}
+
+}  // namespace
+
+QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
+                                     std::vector<TFolderEntry> previous, std::function<void(TFolderScan)> done) {
+    auto promise = std::make_shared<QPromise<TFolderScan>>();
+    QFuture<TFolderScan> future = promise->future();
     promise->start();
 
     // The watcher belongs to the context: when the context goes, so does the delivery, while
     // the pool thread only ever touches the shared state of the future.
-    auto* watcher = new QFutureWatcher<TFolderListing>(context);
+    auto* watcher = new QFutureWatcher<TFolderScan>(context);
     QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher, done = std::move(done)] {
-        QFuture<TFolderListing> finished = watcher->future();
+        QFuture<TFolderScan> finished = watcher->future();
         watcher->deleteLater();
         if (finished.isCanceled() || finished.resultCount() == 0) return;
         done(finished.takeResult());
     });
     watcher->setFuture(future);
 
-    QThreadPool::globalInstance()->start([promise, path, mode] {
-        TFolderListing listing = ReadFolder(path, mode, [&promise] { return promise->isCanceled(); });
-        if (!promise->isCanceled()) promise->addResult(std::move(listing));
+    auto shown = std::make_shared<std::vector<TFolderEntry>>(std::move(previous));
+    QThreadPool::globalInstance()->start([promise, path, mode, shown] {
+        TFolderScan scan = Scan(path, mode, *shown, [&promise] { return promise->isCanceled(); });
+        if (!promise->isCanceled()) promise->addResult(std::move(scan));
         promise->finish();
     });
     return future;

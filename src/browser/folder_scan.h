@@ -1,19 +1,29 @@
 #pragma once
 
 #include "browser/folder_reader.h"
+#include "browser/sorted_diff.h"
 
 #include <QFuture>
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 namespace fif {
 
-// Reads a folder on a pool thread and hands the listing to `done` on the thread of
-// `context` (the user-interface thread), so that a folder of any size never blocks the
-// window. Nothing is delivered once `context` is gone or the returned future is canceled;
-// canceling also stops the read at its next entry.
-QFuture<TFolderListing> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
-                                        std::function<void(TFolderListing)> done);
+// A folder read on a pool thread, with the runs that turn the entries shown before into
+// the new ones, worked out there too: the window only applies them, so that a change in a
+// folder of any size costs it no comparing.
+struct TFolderScan {
+    TFolderListing listing;
+    std::vector<TDiffRun> diff;  // from `previous` to listing.entries; empty when !listing.ok
+};
+
+// Reads `path` on a pool thread and hands the result to `done` on the thread of `context`
+// (the user-interface thread), so that the window never waits for the disk. `previous`
+// are the entries shown now, in the browser's order. Nothing is delivered once `context`
+// is gone or the returned future is canceled; canceling also stops the read soon.
+QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
+                                     std::vector<TFolderEntry> previous, std::function<void(TFolderScan)> done);
 
 }  // namespace fif

@@ -1,9 +1,7 @@
 #include "browser/shell_list_model.h"
 
-#include "browser/folder_scan.h"
 #include "browser/shell_icons.h"
 #include "browser/shell_path.h"
-#include "browser/sorted_diff.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -95,7 +93,7 @@ QVariant TShellListModel::headerData(int section, Qt::Orientation orientation, i
 void TShellListModel::SetPlace(const TShellPlace& target) {
     const TShellPlace place = TShellNamespace::Normalized(target);
     scan_.cancel();
-    scan_ = QFuture<TFolderListing>();  // the canceled read delivers nothing; a new one may start now
+    scan_ = QFuture<TFolderScan>();  // the canceled read delivers nothing; a new one may start now
     scanAgain_ = false;
     rescanTimer_.stop();
     ++generation_;
@@ -144,46 +142,35 @@ void TShellListModel::StartScan() {
         return;
     }
     const quint64 generation = generation_;
-    scan_ = StartFolderScan(this, place_.path, TFolderReadMode::Everything, [this, generation](TFolderListing listing) {
-        ApplyListing(generation, std::move(listing));
-    });
+    // Only this read changes the rows until it is applied, so what it is compared with on the
+    // pool thread is still what the rows hold when it arrives.
+    scan_ = StartFolderScan(this, place_.path, TFolderReadMode::Everything, entries_,
+                            [this, generation](TFolderScan scan) { ApplyScan(generation, std::move(scan)); });
 }
 
-void TShellListModel::ApplyListing(quint64 generation, TFolderListing listing) {
+void TShellListModel::ApplyScan(quint64 generation, TFolderScan scan) {
     if (generation != generation_) return;
     const bool first = !loaded_;
     loaded_ = true;
-    if (listing.ok) MergeEntries(std::move(listing.entries));
+    if (scan.listing.ok) ApplyDiff(scan.diff, std::move(scan.listing.entries));
     if (scanAgain_) {
         scanAgain_ = false;
         StartScan();
     }
-    if (first || listing.ok) emit Loaded();
+    if (first || scan.listing.ok) emit Loaded();
 }
 
-void TShellListModel::MergeEntries(std::vector<TFolderEntry> entries) {
+void TShellListModel::ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries) {
     const int offset = static_cast<int>(nodes_.size());
-    if (entries_.empty()) {  // the first read: all rows at once
-        if (entries.empty()) return;
-        beginInsertRows({}, offset, offset + static_cast<int>(entries.size()) - 1);
-        entries_ = std::move(entries);
-        endInsertRows();
-        return;
-    }
-    const auto runs = DiffSorted(static_cast<int>(entries_.size()), static_cast<int>(entries.size()),
-                                 [&](int oldIndex, int newIndex) { return CompareEntries(entries_[oldIndex], entries[newIndex]); });
     int row = 0;
-    for (const TDiffRun& run : runs) {
+    for (const TDiffRun& run : diff) {
         switch (run.kind) {
             case TDiffRun::Kind::Keep:
-                for (int k = 0; k < run.count; ++k) {
-                    TFolderEntry& kept = entries_[row + k];
-                    TFolderEntry& fresh = entries[run.newStart + k];
-                    if (!kept.SameAs(fresh)) {
-                        kept = std::move(fresh);
-                        emit dataChanged(index(offset + row + k, 0), index(offset + row + k, kColumnCount - 1));
-                    }
-                }
+                row += run.count;
+                break;
+            case TDiffRun::Kind::Replace:
+                for (int k = 0; k < run.count; ++k) entries_[row + k] = std::move(entries[run.newStart + k]);
+                emit dataChanged(index(offset + row, 0), index(offset + row + run.count - 1, kColumnCount - 1));
                 row += run.count;
                 break;
             case TDiffRun::Kind::Remove:

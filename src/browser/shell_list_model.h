@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/folder_reader.h"
+#include "browser/folder_scan.h"
 #include "browser/shell_namespace.h"
 #include "browser/shell_place.h"
 
@@ -50,8 +50,8 @@ signals:
 
 private:
     void StartScan();
-    void ApplyListing(quint64 generation, TFolderListing listing);
-    void MergeEntries(std::vector<TFolderEntry> entries);
+    void ApplyScan(quint64 generation, TFolderScan scan);
+    void ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries);
     void WatchPlace();
     QVariant EntryData(const TFolderEntry& entry, int column, int role) const;
 
@@ -60,7 +60,7 @@ private:
     std::vector<TFolderEntry> entries_;
     bool loaded_ = false;
     quint64 generation_ = 0;  // a read for a place no longer shown is dropped
-    QFuture<TFolderListing> scan_;
+    QFuture<TFolderScan> scan_;
     bool scanAgain_ = false;
     QFileSystemWatcher watcher_;
     QTimer rescanTimer_;

@@ -1,10 +1,8 @@
 #include "browser/shell_tree_model.h"
 
-#include "browser/folder_scan.h"
 #include "browser/shell_icons.h"
 #include "browser/shell_namespace.h"
 #include "browser/shell_path.h"
-#include "browser/sorted_diff.h"
 
 #include <QFile>
 
@@ -24,7 +22,7 @@ struct TShellTreeModel::TNode {
     std::size_t fixedCount = 0;  // leading children that are not read from the folder
     bool listed = false;         // whether the children after fixedCount come from disk
     State state = State::NotLoaded;
-    QFuture<TFolderListing> scan;
+    QFuture<TFolderScan> scan;
     bool scanAgain = false;  // a change came while a read was running
 };
 
@@ -181,19 +179,24 @@ void TShellTreeModel::StartScan(TNode* node) {
         return;
     }
     if (node->state == TNode::State::NotLoaded) node->state = TNode::State::Loading;
+    // Only this read changes the node's children until it is applied (one read per node at
+    // a time), so what it is compared with is still what the node holds when it arrives.
+    std::vector<TFolderEntry> shown;
+    shown.reserve(node->children.size() - node->fixedCount);
+    for (std::size_t i = node->fixedCount; i < node->children.size(); ++i) shown.push_back(node->children[i]->entry);
     const quint64 id = node->id;
-    node->scan = StartFolderScan(this, node->place.path, TFolderReadMode::FoldersWithProbe,
-                                 [this, id](TFolderListing listing) { ApplyListing(id, std::move(listing)); });
+    node->scan = StartFolderScan(this, node->place.path, TFolderReadMode::FoldersWithProbe, std::move(shown),
+                                 [this, id](TFolderScan scan) { ApplyScan(id, std::move(scan)); });
 }
 
-void TShellTreeModel::ApplyListing(quint64 id, TFolderListing listing) {
+void TShellTreeModel::ApplyScan(quint64 id, TFolderScan scan) {
     TNode* node = nodes_.value(id);
     if (!node) return;  // the folder left the tree while it was read
     const bool first = node->state != TNode::State::Loaded;
     node->state = TNode::State::Loaded;
     // A folder that cannot be read shows no children; one that vanished keeps what it
     // showed until its parent's re-read removes it.
-    if (listing.ok || first) MergeChildren(node, std::move(listing.entries));
+    if (scan.listing.ok) ApplyDiff(node, scan.diff, std::move(scan.listing.entries));
     if (first) {
         Watch(node);
         const QModelIndex index = IndexOf(node);
@@ -206,26 +209,18 @@ void TShellTreeModel::ApplyListing(quint64 id, TFolderListing listing) {
     emit ChildrenLoaded(IndexOf(node));
 }
 
-void TShellTreeModel::MergeChildren(TNode* node, std::vector<TFolderEntry> entries) {
+void TShellTreeModel::ApplyDiff(TNode* node, const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries) {
     const QModelIndex parentIndex = IndexOf(node);
-    const int fixed = static_cast<int>(node->fixedCount);
-    const int oldCount = static_cast<int>(node->children.size()) - fixed;
-    const auto runs = DiffSorted(oldCount, static_cast<int>(entries.size()), [&](int oldIndex, int newIndex) {
-        return CompareEntries(node->children[fixed + oldIndex]->entry, entries[newIndex]);
-    });
-    int row = fixed;
-    for (const TDiffRun& run : runs) {
+    int row = static_cast<int>(node->fixedCount);
+    for (const TDiffRun& run : diff) {
         switch (run.kind) {
             case TDiffRun::Kind::Keep:
-                for (int k = 0; k < run.count; ++k) {
-                    TNode* child = node->children[row + k].get();
-                    const TFolderEntry& fresh = entries[run.newStart + k];
-                    if (child->entry.hasSubfolders != fresh.hasSubfolders) {
-                        child->entry.hasSubfolders = fresh.hasSubfolders;
-                        const QModelIndex index = IndexOf(child);
-                        emit dataChanged(index, index);
-                    }
-                }
+                row += run.count;
+                break;
+            case TDiffRun::Kind::Replace:
+                // Same folder, news about its sub-folders: only the expand mark changes.
+                for (int k = 0; k < run.count; ++k) node->children[row + k]->entry = std::move(entries[run.newStart + k]);
+                emit dataChanged(index(row, 0, parentIndex), index(row + run.count - 1, 0, parentIndex));
                 row += run.count;
                 break;
             case TDiffRun::Kind::Remove: {

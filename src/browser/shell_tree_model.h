@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/folder_reader.h"
+#include "browser/folder_scan.h"
 #include "browser/shell_place.h"
 
 #include <QAbstractItemModel>
@@ -67,8 +67,8 @@ private:
     TNode* AddNode(TNode* parent, std::unique_ptr<TNode> node);
     std::unique_ptr<TNode> MakeNode(const TShellPlace& place, const QString& name, const QIcon& icon, bool listed);
     void StartScan(TNode* node);
-    void ApplyListing(quint64 id, TFolderListing listing);
-    void MergeChildren(TNode* node, std::vector<TFolderEntry> entries);
+    void ApplyScan(quint64 id, TFolderScan scan);
+    void ApplyDiff(TNode* node, const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries);
     void Renumber(TNode* node, std::size_t from);
     void Forget(TNode* node);
     void Watch(TNode* node);

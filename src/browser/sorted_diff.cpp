@@ -2,7 +2,8 @@
 
 namespace fif {
 
-std::vector<TDiffRun> DiffSorted(int oldCount, int newCount, const std::function<int(int, int)>& compare) {
+std::vector<TDiffRun> DiffSorted(int oldCount, int newCount, const std::function<int(int, int)>& compare,
+                                 const std::function<bool(int, int)>& same) {
     std::vector<TDiffRun> runs;
     const auto add = [&runs](TDiffRun::Kind kind, int newIndex) {
         if (!runs.empty() && runs.back().kind == kind) {
@@ -22,7 +23,7 @@ std::vector<TDiffRun> DiffSorted(int oldCount, int newCount, const std::function
             add(TDiffRun::Kind::Insert, j);
             ++j;
         } else {
-            add(TDiffRun::Kind::Keep, j);
+            add(!same || same(i, j) ? TDiffRun::Kind::Keep : TDiffRun::Kind::Replace, j);
             ++i;
             ++j;
         }
