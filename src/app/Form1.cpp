@@ -3,6 +3,10 @@
 #include "app/dock_splitter.h"
 #include "app/fonts.h"
 #include "app/status_bar.h"
+#include "browser/shell_combo.h"
+#include "browser/shell_link.h"
+#include "browser/shell_list.h"
+#include "browser/shell_tree.h"
 #include "platform/code_page.h"
 #include "platform/file_opener.h"
 #include "platform/qt_dispatcher.h"
@@ -16,12 +20,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace fif {
@@ -55,12 +56,6 @@ QVBoxLayout* FillLayout(QWidget* panel, int margin = 0) {
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(0);
     return layout;
-}
-
-// The desktop folder, or the home folder where there is none.
-QString DesktopFolder() {
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return !desktop.isEmpty() && QDir(desktop).exists() ? desktop : QDir::homePath();
 }
 
 std::u16string ToU16(const QString& text) {
@@ -164,15 +159,20 @@ void TForm1::CreateControls() {
     cxButton3->setObjectName(QStringLiteral("cxButton3"));
     cxButton3->setEnabled(false);
 
-    JamShellTree1 = new QLabel(Panel3);  // the folder browser
+    // The folder browser: the three controls kept on one folder by the link. The tree and
+    // the list take the system's font; the combo has its own.
+    JamShellTree1 = new TJamShellTree(Panel3);
     JamShellTree1->setObjectName(QStringLiteral("JamShellTree1"));
-    JamShellTree1->setFocusPolicy(Qt::StrongFocus);
-    JamShellList1 = new QLabel(Panel6);
+    JamShellLink1 = new TJamShellLink(this);
+    JamShellLink1->setObjectName(QStringLiteral("JamShellLink1"));
+    JamShellList1 = new TJamShellList(Panel6);
     JamShellList1->setObjectName(QStringLiteral("JamShellList1"));
-    JamShellList1->setFocusPolicy(Qt::StrongFocus);
-    JamShellCombo1 = new QComboBox(Panel9);
+    JamShellCombo1 = new TJamShellCombo(Panel9);
     JamShellCombo1->setObjectName(QStringLiteral("JamShellCombo1"));
     JamShellCombo1->setFont(fonts::Pixel(fonts::kGulim, 12));
+    JamShellTree1->SetShellLink(JamShellLink1);
+    JamShellList1->SetShellLink(JamShellLink1);
+    JamShellCombo1->SetShellLink(JamShellLink1);
 
     CHKBOX_SubDirectory = new QCheckBox(QStringLiteral("SubDirectory"), Panel5);
     CHKBOX_SubDirectory->setObjectName(QStringLiteral("CHKBOX_SubDirectory"));
@@ -257,7 +257,7 @@ std::shared_ptr<Dispatcher> TForm1::UiDispatcher() { return dispatcher_; }
 TResultView& TForm1::ResultView() { return *cxGrid1TableView1; }
 TProgressBar& TForm1::ProgressBar() { return *cxProgressBar1; }
 
-std::u16string TForm1::SelectedFolder() { return ToU16(DesktopFolder()); }
+std::u16string TForm1::SelectedFolder() { return ToU16(JamShellTree1->SelectedFolder()); }
 
 void TForm1::FormCreate() { BuildStyleRegistry(); }
 
@@ -355,6 +355,8 @@ void TForm1::fcShapeBtn1Click() { preview_->FindNext(); }
 
 void TForm1::AdvMemo1CursorChange() { preview_->CursorChanged(); }
 
-void TForm1::cxImageComboBox1PropertiesChange() {}
+void TForm1::cxImageComboBox1PropertiesChange() {
+    JamShellList1->SetViewStyleValue(cxImageComboBox1->currentData().toInt());
+}
 
 }  // namespace fif

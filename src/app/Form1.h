@@ -18,6 +18,10 @@ namespace fif {
 class QtDispatcher;
 class TAdvCustomMemoStyler;
 class TAdvMemo;
+class TJamShellCombo;
+class TJamShellLink;
+class TJamShellList;
+class TJamShellTree;
 class TPreviewPane;
 class TcxProgressBar;
 class TcxSplitter;
@@ -79,9 +83,10 @@ public:
     QLineEdit* cxTextEdit1;
     QComboBox* cxImageComboBox1;
     QPushButton* cxButton3;
-    QWidget* JamShellTree1;
-    QWidget* JamShellList1;
-    QWidget* JamShellCombo1;
+    TJamShellTree* JamShellTree1;
+    TJamShellLink* JamShellLink1;
+    TJamShellList* JamShellList1;
+    TJamShellCombo* JamShellCombo1;
     QCheckBox* CHKBOX_SubDirectory;
 
     // Event handlers.
