@@ -51,8 +51,15 @@ DISPLAY=$display xdotool key Return
 
 for _ in $(seq 300); do
   dark=$(darkness)
-  awk -v d="$dark" -v e="$empty" 'BEGIN { exit !(d > e + 0.004) }' &&
-    { echo "rows drawn (darkness $empty -> $dark); screenshot: $screenshot"; exit 0; }
+  if awk -v d="$dark" -v e="$empty" 'BEGIN { exit !(d > e + 0.004) }'; then
+    echo "rows drawn (darkness $empty -> $dark)"
+    # Click the first row: the preview loads it with the match selected.
+    DISPLAY=$display xdotool mousemove 230 485 click 1
+    sleep 1
+    DISPLAY=$display import -window "$window" "$screenshot"
+    echo "screenshot: $screenshot"
+    exit 0
+  fi
   sleep 0.1
 done
 echo "no rows were drawn; last screenshot: $screenshot"
