@@ -2,8 +2,10 @@
 // loop (append an empty record, set its name, set its folder), with a sort active, and
 // with a row focused by the user early on.
 //
-//   result_list_bench [--rows N] [--sort none|name|path] [--filter]
+//   result_list_bench [--rows N] [--sort none|name|path] [--filter] [--interval-ms N]
 //
+// --interval-ms spaces the appends as a search does at most (it pauses 1 ms per file);
+// by default they follow each other as fast as the event loop turns.
 // Prints the mean time of one append, the mean and longest turn of the event loop (the
 // longest time the window could not answer the user), and checks that the focused record
 // stayed focused. Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
@@ -28,6 +30,7 @@ struct Options {
     int rows = 100000;
     int sortColumn = fif::TResultGrid::kPathColumn;
     bool filter = false;
+    int intervalMs = 0;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -41,6 +44,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             else if (column == "name") options.sortColumn = fif::TResultGrid::kFileNameColumn;
             else if (column == "path") options.sortColumn = fif::TResultGrid::kPathColumn;
             else return false;
+        } else if (arg == "--interval-ms" && i + 1 < argc) {
+            options.intervalMs = std::max(0, std::atoi(argv[++i]));
         } else if (arg == "--filter") {
             options.filter = true;
         } else {
@@ -71,7 +76,7 @@ Hit MakeHit(std::mt19937& random, int n) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: result_list_bench [--rows N] [--sort none|name|path] [--filter]\n");
+        std::fprintf(stderr, "usage: result_list_bench [--rows N] [--sort none|name|path] [--filter] [--interval-ms N]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -110,13 +115,14 @@ int main(int argc, char** argv) {
     QElapsedTimer turnClock;
     QElapsedTimer total;
     QTimer pump;
-    pump.setInterval(0);
+    pump.setInterval(options.intervalMs);
+    pump.setTimerType(Qt::PreciseTimer);
     QObject::connect(&pump, &QTimer::timeout, [&] {
         // From one tick to the next: this append and whatever else the loop did in between
         // (painting above all).
         if (turnClock.isValid()) longestTurnMicros = std::max(longestTurnMicros, turnClock.nsecsElapsed() / 1000.0);
         turnClock.start();
-        if (appended == options.rows && grid.Proxy().rowCount() == grid.RecordCount()) {
+        if (appended == options.rows && store->rowCount() == grid.RecordCount()) {
             pump.stop();
             app.quit();
             return;
@@ -155,7 +161,7 @@ int main(int argc, char** argv) {
     const double seconds = total.nsecsElapsed() / 1e9;
 
     const bool focusKept = grid.FocusedRecord() == focusedRecord && focusChanges == 1;
-    std::printf("rows=%d sort=%s filter=%s\n", options.rows,
+    std::printf("rows=%d interval=%d ms sort=%s filter=%s\n", options.rows, options.intervalMs,
                 options.sortColumn < 0 ? "none" : (options.sortColumn == 0 ? "name" : "path"),
                 options.filter ? "yes" : "no");
     std::printf("mean append: %.1f us, longest append: %.1f us\n", appendMicros / appended, longestAppendMicros);
