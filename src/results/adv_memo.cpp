@@ -11,6 +11,8 @@
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -36,10 +38,22 @@ int CommandKey(const QKeyEvent& event) {
     return event.key() | static_cast<int>(modifiers);
 }
 
+// The editor's own accessible reports the cursor as a character count from the start of
+// the text, which it finds by walking every character before the cursor each time the
+// view updates: half a second at the end of a 100 MB file, on every paint. The viewer
+// is described as a plain editable widget instead.
+QAccessibleInterface* MemoAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(TAdvMemo::staticMetaObject.className()) && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText);
+    return nullptr;
+}
+
 }  // namespace
 
 TAdvMemo::TAdvMemo(QWidget* parent)
     : QsciScintilla(parent), lexers_(std::make_unique<TMemoLexerCache>(ViewerFont(kViewerFontFamily, kViewerFontPixels))) {
+    static const bool accessibleInstalled = (QAccessible::installFactory(MemoAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     // The document holds the file's bytes; Scintilla shows valid UTF-8 as text and each
     // byte outside it as a box with its hex value, and counts positions in bytes.
     setUtf8(true);
@@ -66,13 +80,16 @@ TAdvMemo::TAdvMemo(QWidget* parent)
     for (int margin = 1; margin < margins(); ++margin) setMarginWidth(margin, 0);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    // With a lexer, text before the shown lines is coloured in idle time, not before the
-    // view can be drawn.
-    SendScintilla(SCI_SETIDLESTYLING, static_cast<unsigned long>(SC_IDLESTYLING_TOVISIBLE));
     ApplyLook();
     TakeOverUndoKeys();
 
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { NotifyIfCursorMoved(); });
+    // Plain text keeps the style every byte gets when it is inserted; the text asked for is
+    // marked styled without touching it, which a large file needs (styling 100 MB byte by
+    // byte takes the better part of a second).
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, [this](int position) {
+        if (!lexer()) SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(position));
+    });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char*, int, int, int, int, int, int, int) {
                 OnModified(position, type);
@@ -93,9 +110,11 @@ void TAdvMemo::ApplyLook() {
         SendScintilla(SCI_STYLESETBOLD, static_cast<unsigned long>(style), static_cast<long>(font.bold()));
         SendScintilla(SCI_STYLESETITALIC, static_cast<unsigned long>(style), static_cast<long>(font.italic()));
     };
+    // With a lexer, text before the shown lines is coloured in idle time, so that the
+    // view can be drawn at once; plain text needs no colouring at all.
+    SendScintilla(SCI_SETIDLESTYLING,
+                  static_cast<unsigned long>(lexer() ? SC_IDLESTYLING_TOVISIBLE : SC_IDLESTYLING_NONE));
     if (!lexer()) {
-        // The null lexer gives all text style 0 without any work of ours.
-        SendScintilla(SCI_SETLEXER, static_cast<unsigned long>(SCLEX_NULL));
         styleFont(STYLE_DEFAULT, ViewerFont(kViewerFontFamily, kViewerFontPixels));
         SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT), kTextColor);
         SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), kPaperColor);
@@ -224,17 +243,25 @@ void TAdvMemo::LoadFromFile(const std::string& path) {
     } catch (const std::system_error& error) {
         throw std::runtime_error("Cannot open file \"" + path + "\". " + error.code().message());
     }
-    TViewerText viewerText = ViewerTextFromBytes(content);
-    std::string().swap(content);  // the bytes are copied: give their memory back first
-    ReplaceText(viewerText.text, viewerText.lineCount);
+    ReplaceText(content);
 }
 
-void TAdvMemo::ReplaceText(const std::string& text, std::size_t lineCount) {
+void TAdvMemo::ReplaceText(std::string_view fileBytes) {
     // The old text and the new one are no undo step, and recording a copy of a large file
     // in the undo history would double its memory.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    // No change notifications while the text is replaced: each one copies the changed
+    // text, converts it to UTF-16 and counts the characters before it, which makes
+    // loading a large file in pieces take time that grows with the square of its size.
+    const long eventMask = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(text.size()), text.data());
+    // Room for the whole text at once, instead of growing it piece by piece.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(fileBytes.size() + 1));
+    const std::size_t lineCount = WriteViewerText(fileBytes, [this](std::string_view piece) {
+        SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(piece.size()), piece.data());
+    });
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     undo_.Clear();

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace fif {
 
@@ -85,7 +86,7 @@ private:
     void ApplyLook();
     void TakeOverUndoKeys();
     void NotifyIfCursorMoved();
-    void ReplaceText(const std::string& text, std::size_t lineCount);
+    void ReplaceText(std::string_view fileBytes);
     void SelectMatch(long start, long end);
     void OnModified(int position, int type);
     void OnStyleDestroyed(QObject* style);

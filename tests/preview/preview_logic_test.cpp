@@ -46,6 +46,24 @@ INSTANTIATE_TEST_SUITE_P(
                     TViewerTextCase{"BytesStayUndecoded", "caf\xE9\n\xFF", "caf\xE9\n\xFF", 2}),
     [](const testing::TestParamInfo<TViewerTextCase>& info) { return std::string(info.param.name); });
 
+TEST(WriteViewerTextTest, PiecesCutAnywhereMakeTheSameText) {
+    const std::string bytes = "one\ttwo\r\nthree\n\tfour\rfive";
+    std::string joined;
+    std::size_t pieces = 0;
+    const std::size_t lines = WriteViewerText(
+        bytes,
+        [&](std::string_view piece) {
+            EXPECT_LE(piece.size(), 3u);
+            joined.append(piece);
+            ++pieces;
+        },
+        3);
+    EXPECT_EQ(joined, ViewerTextFromBytes(bytes).text);
+    EXPECT_EQ(joined, "one    two\nthree\n    four\nfive");
+    EXPECT_EQ(lines, 4u);
+    EXPECT_GT(pieces, 5u);
+}
+
 struct TFindCase {
     const char* name;
     std::string text;
