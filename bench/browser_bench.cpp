@@ -1,7 +1,9 @@
 // How long the window's event loop goes without a turn while the folder browser expands,
 // selects and shows a folder of 100,000 files, switches views, scrolls, and follows a
 // change on disk. A timer ticking every 0 ms (then every 10 ms) measures each gap between
-// two turns; the target is no gap over 50 ms.
+// two turns; the target is no gap over 50 ms. Each gap is also measured in the CPU time
+// that the user-interface thread used in it: on a busy machine a wall-clock gap can be the
+// scheduler's doing, while the CPU gap is the window's own work.
 //
 //   browser_bench [file count]      (default 100000; runs offscreen unless QT_QPA_PLATFORM says otherwise)
 #include "browser/shell_combo.h"
@@ -24,6 +26,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -33,7 +37,14 @@ namespace {
 
 constexpr double kTargetMs = 50.0;
 
-// Ticks on a timer and keeps the longest gap between two ticks.
+qint64 ThreadCpuNs() {
+    timespec now;
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Ticks on a timer and keeps the longest gap between two ticks, in wall-clock time and in
+// the thread's CPU time.
 class GapMeter {
 public:
     explicit GapMeter(int intervalMs) {
@@ -42,13 +53,16 @@ public:
     }
     void Start() {
         worst_ = 0;
+        worstCpu_ = 0;
         over_ = 0;
         ticks_ = 0;
+        cpu_ = ThreadCpuNs();
         clock_.start();
         timer_.start();
     }
     void Stop() { timer_.stop(); }
     double WorstMs() const { return worst_ / 1e6; }
+    double WorstCpuMs() const { return worstCpu_ / 1e6; }
     int Over() const { return over_; }
     long Ticks() const { return ticks_; }
 
@@ -56,6 +70,9 @@ private:
     void Tick() {
         const qint64 gap = clock_.nsecsElapsed();
         clock_.restart();
+        const qint64 cpu = ThreadCpuNs();
+        worstCpu_ = std::max(worstCpu_, cpu - cpu_);
+        cpu_ = cpu;
         ++ticks_;
         if (gap > worst_) worst_ = gap;
         if (gap > static_cast<qint64>(kTargetMs * 1e6)) ++over_;
@@ -63,6 +80,8 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 worst_ = 0;
+    qint64 worstCpu_ = 0;
+    qint64 cpu_ = 0;
     int over_ = 0;
     long ticks_ = 0;
 };
@@ -141,8 +160,8 @@ struct Browser {
 };
 
 void Report(const char* phase, double reachedMs, const GapMeter& meter) {
-    std::printf("  %-34s %10.1f %12.1f %8d %8ld  %s\n", phase, reachedMs, meter.WorstMs(), meter.Over(), meter.Ticks(),
-                meter.WorstMs() <= kTargetMs ? "ok" : "OVER");
+    std::printf("  %-32s %9.1f %10.1f %10.1f %7d %8ld  %s\n", phase, reachedMs, meter.WorstMs(), meter.WorstCpuMs(),
+                meter.Over(), meter.Ticks(), meter.WorstMs() <= kTargetMs ? "ok" : "OVER");
 }
 
 int RunAll(Browser& browser, const std::string& big, int count, int intervalMs) {
@@ -152,6 +171,7 @@ int RunAll(Browser& browser, const std::string& big, int count, int intervalMs) 
     const int total = count + 1;  // the files and the one sub-folder
     GapMeter meter(intervalMs);
     int failures = 0;
+    double worstCpu = 0;
     const auto phase = [&](const char* name, const std::function<void()>& act, const std::function<bool()>& done,
                            int afterMs) {
         meter.Start();
@@ -159,11 +179,12 @@ int RunAll(Browser& browser, const std::string& big, int count, int intervalMs) 
         const double reached = RunUntil(done, 120000, afterMs);
         meter.Stop();
         Report(name, reached, meter);
+        worstCpu = std::max(worstCpu, meter.WorstCpuMs());
         if (reached < 0 || meter.WorstMs() > kTargetMs) ++failures;
     };
 
     std::printf("\nticking every %d ms; %d files\n", intervalMs, count);
-    std::printf("  %-34s %10s %12s %8s %8s\n", "phase", "done (ms)", "worst gap", ">50 ms", "ticks");
+    std::printf("  %-32s %9s %10s %10s %7s %8s\n", "phase", "done ms", "worst gap", "(UI cpu)", ">50 ms", "ticks");
 
     browser.link->Navigate(fif::TShellPlace::Desktop(browser.link->Current().path));
     browser.tree->collapseAll();
@@ -193,6 +214,7 @@ int RunAll(Browser& browser, const std::string& big, int count, int intervalMs) 
     }, [&] { return browser.tree->SelectedFolder().endsWith("/big/sub"); }, 1000);
     phase("combo: back to the big folder", [&] { browser.combo->GoToText(QString::fromUtf8(big.c_str())); },
           [&] { return list->IsLoaded() && list->rowCount() == total; }, 2000);
+    std::printf("  worst UI-thread CPU time in one gap: %.1f ms\n", worstCpu);
     return failures;
 }
 

@@ -50,4 +50,11 @@ QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, T
     return future;
 }
 
+void DisposeInBackground(std::vector<TFolderEntry> entries) {
+    constexpr std::size_t kWorthMoving = 1000;
+    if (entries.size() < kWorthMoving) return;
+    auto junk = std::make_shared<std::vector<TFolderEntry>>(std::move(entries));
+    QThreadPool::globalInstance()->start([junk]() mutable { junk.reset(); });
+}
+
 }  // namespace fif

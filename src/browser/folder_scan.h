@@ -26,4 +26,8 @@ struct TFolderScan {
 QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
                                      std::vector<TFolderEntry> previous, std::function<void(TFolderScan)> done);
 
+// Frees a large set of entries on a pool thread: releasing 100,000 names costs the window
+// tens of milliseconds that it need not wait for.
+void DisposeInBackground(std::vector<TFolderEntry> entries);
+
 }  // namespace fif

@@ -1,5 +1,6 @@
 #include "browser/shell_list.h"
 
+#include "browser/shell_cell_delegate.h"
 #include "browser/shell_link.h"
 #include "browser/shell_list_model.h"
 #include "browser/shell_namespace.h"
@@ -16,11 +17,12 @@
 namespace fif {
 namespace {
 
-// Every item of a view gets the same cell: the view then lays out a folder of any size
-// without measuring each name, and long names are cut short with "...".
+// The cell of every item in the icon and list views (the grid, less a margin around each
+// item).
 constexpr QSize kLargeIconCell(84, 72);
 constexpr QSize kSmallIconCell(180, 20);
 constexpr QSize kListCell(200, 20);
+constexpr QSize kCellMargin(4, 2);
 constexpr int kLayoutBatch = 200;  // items laid out per turn of the event loop
 
 }  // namespace
@@ -48,12 +50,14 @@ TJamShellList::TJamShellList(QWidget* parent)
     : QWidget(parent),
       model_(new TShellListModel(this)),
       iconView_(new QListView(this)),
+      cellDelegate_(new TShellCellDelegate(this)),
       reportView_(new QTreeView(this)),
       stack_(new QStackedLayout(this)) {
     QFont font = QApplication::font();  // the system's icon-title font
     font.setResolveMask(QFont::AllPropertiesResolved);
     setFont(font);
 
+    iconView_->setItemDelegate(cellDelegate_);
     iconView_->setUniformItemSizes(true);
     iconView_->setLayoutMode(QListView::Batched);
     iconView_->setBatchSize(kLayoutBatch);
@@ -106,12 +110,14 @@ void TJamShellList::SetViewStyle(ViewStyle style) {
         iconView_->setFlow(QListView::LeftToRight);
         iconView_->setIconSize(QSize(32, 32));
         iconView_->setGridSize(kLargeIconCell);
+        cellDelegate_->SetCellSize(kLargeIconCell - kCellMargin);
         iconView_->setWordWrap(true);
     } else {
         iconView_->setViewMode(QListView::ListMode);
         iconView_->setFlow(style == vsList ? QListView::TopToBottom : QListView::LeftToRight);
         iconView_->setIconSize(QSize(16, 16));
         iconView_->setGridSize(style == vsList ? kListCell : kSmallIconCell);
+        cellDelegate_->SetCellSize((style == vsList ? kListCell : kSmallIconCell) - kCellMargin);
         iconView_->setWordWrap(false);
     }
     // Setting the mode lets icons be dragged about; here they always stay arranged.
@@ -119,6 +125,7 @@ void TJamShellList::SetViewStyle(ViewStyle style) {
     iconView_->setWrapping(true);
     iconView_->setResizeMode(autoArrange_ ? QListView::Adjust : QListView::Fixed);
     ShowIn(iconView_);
+    iconView_->doItemsLayout();  // the cell changed: measure again
 }
 
 bool TJamShellList::SetViewStyleValue(int value) {

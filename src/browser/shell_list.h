@@ -13,6 +13,7 @@ class QTreeView;
 namespace fif {
 
 class TJamShellLink;
+class TShellCellDelegate;
 class TShellListModel;
 
 // The file list of the browser: the folders and files of the current place in one of four
@@ -57,6 +58,7 @@ private:
 
     TShellListModel* model_;
     QListView* iconView_;
+    TShellCellDelegate* cellDelegate_;
     QTreeView* reportView_;
     QStackedLayout* stack_;
     QPointer<TJamShellLink> link_;

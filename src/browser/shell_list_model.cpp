@@ -101,7 +101,7 @@ void TShellListModel::SetPlace(const TShellPlace& target) {
     beginResetModel();
     place_ = place;
     nodes_ = TShellNamespace::VirtualChildren(place);
-    entries_.clear();
+    DisposeInBackground(std::exchange(entries_, {}));
     loaded_ = !place.HasPath();
     endResetModel();
 
@@ -162,6 +162,7 @@ void TShellListModel::ApplyScan(quint64 generation, TFolderScan scan) {
 
 void TShellListModel::ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries) {
     const int offset = static_cast<int>(nodes_.size());
+    std::vector<TFolderEntry> removed;
     int row = 0;
     for (const TDiffRun& run : diff) {
         switch (run.kind) {
@@ -175,6 +176,8 @@ void TShellListModel::ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<T
                 break;
             case TDiffRun::Kind::Remove:
                 beginRemoveRows({}, offset + row, offset + row + run.count - 1);
+                removed.insert(removed.end(), std::make_move_iterator(entries_.begin() + row),
+                               std::make_move_iterator(entries_.begin() + row + run.count));
                 entries_.erase(entries_.begin() + row, entries_.begin() + row + run.count);
                 endRemoveRows();
                 break;
@@ -188,6 +191,9 @@ void TShellListModel::ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<T
             }
         }
     }
+    // Freeing names can wait: the window need not.
+    DisposeInBackground(std::move(removed));
+    DisposeInBackground(std::move(entries));
 }
 
 void TShellListModel::WatchPlace() {
