@@ -52,17 +52,20 @@ void TResultHeader::paintSection(QPainter* painter, const QRect& rect, int logic
     background.position = QStyleOptionHeader::End;
     style()->drawControl(QStyle::CE_HeaderSection, &background, painter, this);
 
+    // A small framed button, so that it does not read as the sort arrow; filled while the
+    // column's filter is active.
     const bool filtered = isFiltered_ && isFiltered_(logicalIndex);
+    const QPalette& colours = palette();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(filtered ? colours.color(QPalette::Highlight).darker(130) : colours.color(QPalette::Mid));
+    painter->setBrush(filtered ? colours.color(QPalette::Highlight) : colours.color(QPalette::Button).lighter(108));
+    painter->drawRoundedRect(QRectF(button).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     QStyleOption arrow;
     arrow.initFrom(this);
-    arrow.rect = button.adjusted(2, 3, -2, -3);
+    arrow.rect = button.adjusted(3, 4, -3, -4);
     if (filtered) {
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(palette().color(QPalette::Highlight));
-        painter->drawRoundedRect(button, 2, 2);
-        arrow.palette.setColor(QPalette::ButtonText, palette().color(QPalette::HighlightedText));
-        arrow.palette.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
+        arrow.palette.setColor(QPalette::ButtonText, colours.color(QPalette::HighlightedText));
+        arrow.palette.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
     }
     style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, painter, this);
     painter->restore();
