@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/accessibility.h"
 #include "app/dock_splitter.h"
 #include "app/fonts.h"
 #include "app/status_bar.h"
@@ -75,6 +76,7 @@ TForm1::TForm1() {
     WireEvents();
     SetTabOrder();
     FormCreate();
+    DescribeForScreenReaders(*this);
 }
 
 TForm1::~TForm1() {
