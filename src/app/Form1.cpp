@@ -329,6 +329,7 @@ void TForm1::cxButton3Click() {
 }
 
 void TForm1::SearchFinished(TThread*) {
+    cxGrid1TableView1->ShowAppendedRecords();  // the last rows are in the view before the counter
     cxButton2->setEnabled(true);
     cxButton3->setEnabled(false);
     WriteCounter(1);
