@@ -91,9 +91,7 @@ TAdvMemo::TAdvMemo(QWidget* parent)
         if (!lexer()) SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(position));
     });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int, int, int, int, int, int, int) {
-                OnModified(position, type);
-            });
+            [this](int, int type, const char*, int, int, int, int, int, int, int) { OnModified(type); });
 }
 
 TAdvMemo::~TAdvMemo() {
@@ -169,7 +167,7 @@ void TAdvMemo::redo() {
 
 bool TAdvMemo::CanUndoStep() const { return undo_.CanUndo() && SendScintilla(SCI_CANUNDO) != 0; }
 
-void TAdvMemo::OnModified(int, int type) {
+void TAdvMemo::OnModified(int type) {
     if (!(type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))) return;
     if (type & SC_MOD_INSERTTEXT) holdsNoLines_ = false;
     // Scintilla marks the first change of each new undo step; undo and redo make none.

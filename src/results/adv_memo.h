@@ -2,6 +2,7 @@
 
 #include "results/adv_memo_undo_budget.h"
 #include "results/memo_styler.h"
+#include "results/preview_text.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -22,6 +23,9 @@ class TMemoLexerCache;
 // The viewer's columns are bytes of the line as held (after tabs became spaces). Lines
 // are shown decoded as UTF-8; a byte that is no part of valid UTF-8 is shown as a box
 // with its hex value and still takes one column.
+//
+// Scintilla keeps the whole undo history; only the newest kUndoLimit steps can be undone,
+// by the menu and the keys alike.
 class TAdvMemo : public QsciScintilla {
     Q_OBJECT
 
@@ -30,7 +34,7 @@ public:
     static constexpr int kFindForward = 1;
     static constexpr int kFindNext = 2;
 
-    static constexpr int kTabSize = 4;
+    static constexpr int kTabSize = kViewerTabSize;
     static constexpr int kUndoLimit = 100;
     static constexpr int kRightMargin = 80;
 
@@ -73,8 +77,10 @@ public slots:
     void redo() override;
 
 signals:
-    // The cursor's line or column changed, whatever moved it; also once after a load when
-    // the number of lines changed, so that a status shows the new file's line count.
+    // The cursor's line or column changed, whatever moved it (keys, mouse, a find, the
+    // reset of a load). Also once after a load when the number of lines differs from the
+    // one last reported (so always after the first load), so that a status shows the
+    // shown file's line count.
     void CursorChange();
 
 protected:
@@ -88,7 +94,7 @@ private:
     void NotifyIfCursorMoved();
     void ReplaceText(std::string_view fileBytes);
     void SelectMatch(long start, long end);
-    void OnModified(int position, int type);
+    void OnModified(int type);
     void OnStyleDestroyed(QObject* style);
 
     TUndoBudget undo_{kUndoLimit};

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
@@ -169,6 +170,26 @@ private slots:
         QVERIFY2(first <= 39 && 39 < first + shown, "line 40 is in view");
     }
 
+    void selectionIsDrawnOnlyWhileTheViewerHasTheFocus() {
+        QVERIFY(view_->Show());
+        const std::string folder = Write("sel.txt", "some needle here\n");
+        view_->pane->ShowRecord("sel.txt", folder, QStringLiteral("needle"));
+        QTRY_VERIFY(view_->memo->hasFocus());
+        const auto navyPixels = [this] {
+            const QImage image = view_->memo->viewport()->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == QColor(0, 0, 128)) ++count;
+            return count;
+        };
+        QVERIFY(navyPixels() > 0);
+        view_->searchEdit->setFocus();
+        QTRY_VERIFY(view_->searchEdit->hasFocus());
+        QCOMPARE(navyPixels(), 0);
+        QVERIFY(view_->HasSelection());  // still selected, only not drawn
+    }
+
     void findNextOnTheSameLineThenLaterThenNone() {
         QVERIFY(view_->Show());
         const std::string folder = Write("next.txt", "a\nfoo and foo\nb\nc foo\nd\n");
@@ -193,6 +214,21 @@ private slots:
         QCOMPARE(view_->status, QStringLiteral("4 / 5 - 3"));
         QCOMPARE(moves.count(), 0);
         QVERIFY(view_->searchEdit->hasFocus());
+    }
+
+    void afterAFailedFindTheNextStartsAtTheCursorsLineStart() {
+        // The failed find put the selection at line 0, column 0, away from the cursor's
+        // line, so the next find searches that whole line again.
+        const std::string folder = Write("again.txt", "x\nfoo foo\n");
+        view_->pane->ShowRecord("again.txt", folder, QStringLiteral("foo"));
+        view_->pane->FindNext();
+        QCOMPARE(view_->status, QStringLiteral("2 / 2 - 5"));
+        view_->pane->FindNext();
+        QVERIFY(!view_->HasSelection());
+        QCOMPARE(view_->status, QStringLiteral("2 / 2 - 5"));
+        view_->pane->FindNext();
+        QCOMPARE(view_->status, QStringLiteral("2 / 2 - 1"));
+        QCOMPARE(view_->Selected(), std::string("foo"));
     }
 
     void findFoldsAsciiCaseOnly_data() {
