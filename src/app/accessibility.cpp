@@ -21,6 +21,14 @@ void Describe(QWidget* widget, const QString& name, const QString& description) 
     if (!widget) return;
     widget->setAccessibleName(name);
     widget->setAccessibleDescription(description);
+    // On Linux Qt gives a combo box its current text as its name and takes what the box is
+    // from the label whose buddy it is; a hidden label names it without showing anything.
+    if (qobject_cast<QComboBox*>(widget) && widget->parentWidget()) {
+        auto* label = new QLabel(name, widget->parentWidget());
+        label->setTextFormat(Qt::PlainText);
+        label->setBuddy(widget);
+        label->hide();
+    }
 }
 
 QWidget* BrowserControl(TForm1& form, const char* name) {
