@@ -216,6 +216,7 @@ for t in json.load(open(sys.argv[1]))["results"][int(sys.argv[2])]["times"]: pri
 
 status=0
 kernel_sb_median=
+kernel_sb_spread=
 
 # Prints the sorted full paths of a listing; search_bench's rows are folder<TAB>name.
 sorted_paths() {
@@ -277,6 +278,7 @@ compare_corpus() {
         echo "  search_bench/rg-j1 = $to_rg   (target at most 1.00: $verdict_rg)"
         echo "  search_bench/grep = $to_grep   (target below 1.00: $verdict_grep)"
         kernel_sb_median=$sb
+        kernel_sb_spread=$(read -r _ low high _ < <(stats <"$results/$corpus.search_bench.times"); echo "$low $high")
     else
         echo "  search_bench/rg-j1 = $to_rg"
         echo "  search_bench/grep = $to_grep"
@@ -286,7 +288,7 @@ compare_corpus() {
 # The window pauses 1 ms after each file; the search should then take about the
 # candidates' milliseconds plus the unpaced time, and no more.
 paced_run() {
-    local root=$1 start end seconds candidates expected ratio verdict
+    local root=$1 start end seconds candidates expected ratio verdict low high
     echo
     echo "== paced: $(printf '%q ' "$bench" --pause-ms 1 "$root" "$mask" "$text")"
     start=$(now)
@@ -306,6 +308,12 @@ paced_run() {
     verdict=$(awk -v r="$ratio" 'BEGIN { print (r >= 0.9 && r <= 1.1) ? "met" : "MISSED" }')
     echo "  paced $seconds s; expected $candidates candidates x 1 ms + $kernel_sb_median s = $expected s;" \
         "paced/expected = $ratio   (target within 10%: $verdict)"
+    awk -v s="$seconds" -v m="$kernel_sb_median" -v c="$candidates" 'BEGIN {
+        printf "  per file: (paced - unpaced median) / candidates = %.3f ms, the 1 ms pause + %.0f us\n",
+            (s - m) / c * 1000, ((s - m) / c - 0.001) * 1e6 }'
+    # A busy machine inflates the unpaced median, and with it the expected time.
+    read -r low high <<<"$kernel_sb_spread"
+    awk -v lo="$low" -v hi="$high" 'BEGIN { if (hi > 2 * lo) printf "  note: the unpaced runs spread from %.3f to %.3f s: the machine was busy, so the expected time is uncertain\n", lo, hi }'
 }
 
 echo "search_bench: $bench"
