@@ -21,20 +21,23 @@ for i in 1 2 3 4 5 6; do
     > "$work/Desktop/src/unit$i.pas"
 done
 
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+read -r -t 60 number <&"$displayfd" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+display=:$number
 
-HOME=$work XDG_RUNTIME_DIR=$work DISPLAY=$display "$program" >/dev/null 2>&1 &
+HOME=$work XDG_RUNTIME_DIR=$work DISPLAY=$display "$program" >"$work/app.log" 2>&1 &
 app=$!
 window=""
-for _ in $(seq 300); do
+for _ in $(seq 600); do
   window=$(DISPLAY=$display xdotool search --name "화일에서" 2>/dev/null | head -1 || true)
   [ -n "$window" ] && break
+  kill -0 "$app" 2>/dev/null || break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "the window did not appear"; exit 1; }
+[ -n "$window" ] || { echo "the window did not appear"; cat "$work/app.log"; exit 1; }
 
 # The result list's body, in screen coordinates (the window sits at 195,273 and no window
 # manager moves it): rows darken it once they are drawn.
