@@ -8,17 +8,24 @@ namespace {
 
 // Long enough to cover the reading of a typical source file on the other side.
 constexpr auto kSpinTime = std::chrono::microseconds(100);
+// Busy-waiting only pays while the other side runs on another core at the same time. After
+// this much of it the waiter yields its core instead, so that on a busy machine the other
+// side gets to run rather than waiting for the scheduler to preempt a spinner.
+constexpr auto kBusyTime = std::chrono::microseconds(20);
 
 template <typename Ready>
 void SpinUntil(Ready&& ready) {
-    const auto until = std::chrono::steady_clock::now() + kSpinTime;
+    const auto start = std::chrono::steady_clock::now();
     for (int round = 0; !ready(); ++round) {
-        if ((round & 63) == 63 && std::chrono::steady_clock::now() > until) return;
+        if ((round & 31) != 31) {
 #if defined(__x86_64__) || defined(__i386__)
-        __builtin_ia32_pause();
-#else
-        std::this_thread::yield();
+            __builtin_ia32_pause();
 #endif
+            continue;
+        }
+        const auto spent = std::chrono::steady_clock::now() - start;
+        if (spent > kSpinTime) return;
+        if (spent > kBusyTime) std::this_thread::yield();
     }
 }
 
