@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,25 +63,38 @@ void DescribeStatusPanel(TdxStatusBar& bar, int index, const QString& name, cons
     if (auto* label = panel->findChild<QLabel*>()) label->setAccessibleDescription(name);
 }
 
-// The keyboard's way to the result list's two mouse actions on the focused row. Only Enter
-// and Ctrl+Enter are taken; every other key goes on to the list, so Space still types into
-// its incremental search and the arrows only move the focus.
-class TResultListKeys : public QObject {
+// The keyboard's ways that the window's controls lack of their own.
+// The result list: Enter on the focused row loads the preview as a mouse release over the
+// list does, Ctrl+Enter opens the file as a double-click does. Only those keys are taken;
+// Space still types into the list's incremental search and the arrows only move the focus.
+// The preview: it keeps Tab and Shift+Tab for typing, so Ctrl+Tab and Ctrl+Shift+Tab leave
+// it, as they leave other editors; without them the keyboard could never get out.
+class TKeyboardAccess : public QObject {
 public:
-    explicit TResultListKeys(TForm1& form) : QObject(form.cxGrid1TableView1), form_(form) {}
+    explicit TKeyboardAccess(TForm1& form) : QObject(&form), form_(form) {
+        form.cxGrid1TableView1->installEventFilter(this);
+        form.AdvMemo1->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (watched == form_.cxGrid1TableView1) return ResultListKey(key);
+        if (watched == form_.AdvMemo1) return PreviewKey(key);
+        return false;
+    }
+
+private:
+    bool ResultListKey(const QKeyEvent& key) {
+        if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+        const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
         const bool open = modifiers == Qt::ControlModifier;
         if (modifiers != Qt::NoModifier && !open) return false;
         // Without a focused row the path box may still name the file of an earlier search.
         if (form_.cxGrid1TableView1->FocusedRecord() < 0) return false;
         // A held key would reload the preview, or start the program, once per repeat.
-        if (key->isAutoRepeat()) return true;
+        if (key.isAutoRepeat()) return true;
         if (open) {
             form_.cxGrid1TableView1DblClick();
         } else {
@@ -89,7 +103,18 @@ protected:
         return true;
     }
 
-private:
+    bool PreviewKey(const QKeyEvent& key) {
+        const Qt::KeyboardModifiers modifiers = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (modifiers != Qt::ControlModifier) return false;
+        const bool backward = key.key() == Qt::Key_Backtab || (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
+        if (!backward && key.key() != Qt::Key_Tab) return false;
+        // The window moves the focus along its tab order as it does for a plain Tab.
+        QKeyEvent tab(QEvent::KeyPress, backward ? Qt::Key_Backtab : Qt::Key_Tab,
+                      backward ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::sendEvent(&form_, &tab);
+        return true;
+    }
+
     TForm1& form_;
 };
 
@@ -114,7 +139,7 @@ void DescribeForScreenReaders(TForm1& form) {
     // The result list and the preview.
     Describe(form.cxGrid1, QStringLiteral("검색 결과"),
              QStringLiteral("문자열이 있는 파일. Enter: 미리 보기, Ctrl+Enter: 연결된 프로그램으로 열기"));
-    Describe(form.AdvMemo1, QStringLiteral("미리 보기"), QStringLiteral("선택한 파일의 내용. 고친 내용은 저장되지 않습니다"));
+    Describe(form.AdvMemo1, QStringLiteral("미리 보기"), QStringLiteral("선택한 파일의 내용. 고친 내용은 저장되지 않습니다. Ctrl+Tab: 다음 컨트롤"));
     Describe(form.FindNextEdit, QStringLiteral("다음 찾을 문자열"), QStringLiteral("미리 보기에서 찾을 문자열"));
     Describe(form.cxButton1, QStringLiteral("다음 찾기"), QStringLiteral("미리 보기에서 커서 뒤의 다음 위치를 찾습니다"));
 
@@ -128,7 +153,7 @@ void DescribeForScreenReaders(TForm1& form) {
     Describe(bar.Panel(3), QStringLiteral("진행률"), QString());
     Describe(form.cxProgressBar1, QStringLiteral("진행률"), QStringLiteral("찾기의 진행률"));
 
-    form.cxGrid1TableView1->installEventFilter(new TResultListKeys(form));
+    new TKeyboardAccess(form);
 }
 
 }  // namespace fif

@@ -67,6 +67,8 @@ private slots:
     void resultListKeys();
     void enterWithoutAFocusedRowDoesNothing();
     void spaceStillTypesIntoTheIncrementalSearch();
+    void previewIsLeftWithCtrlTab_data();
+    void previewIsLeftWithCtrlTab();
 
 private:
     TForm1* NewWindow();
@@ -301,6 +303,35 @@ void AccessibilityTest::spaceStillTypesIntoTheIncrementalSearch() {
     QCOMPARE(window->cxGrid1->FocusedRecord(), 1);
     QVERIFY(window->AdvMemo1->text().isEmpty());
     QVERIFY(opened_.isEmpty());
+}
+
+void AccessibilityTest::previewIsLeftWithCtrlTab_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("focusedAfter");
+    QTest::addColumn<bool>("typed");
+
+    // Tab order around the preview: the find-next box, the preview, the result list.
+    QTest::newRow("Ctrl+Tab goes on to the result list")
+        << int(Qt::Key_Tab) << Qt::KeyboardModifiers(Qt::ControlModifier) << "cxGrid1" << false;
+    QTest::newRow("Ctrl+Shift+Tab goes back to the find-next box")
+        << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier) << "FindNextEdit"
+        << false;
+    QTest::newRow("Tab still types") << int(Qt::Key_Tab) << Qt::KeyboardModifiers() << "AdvMemo1" << true;
+}
+
+void AccessibilityTest::previewIsLeftWithCtrlTab() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, focusedAfter);
+    QFETCH(bool, typed);
+    TForm1* window = NewWindow();
+    window->AdvMemo1->setFocus();
+    QTRY_VERIFY(window->AdvMemo1->hasFocus());
+    QTest::keyClick(window->AdvMemo1, Qt::Key(key), modifiers);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusedAfter);
+    QCOMPARE(!window->AdvMemo1->text().isEmpty(), typed);
 }
 
 int main(int argc, char** argv) {
