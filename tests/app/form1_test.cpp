@@ -22,6 +22,8 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <stdexcept>
 
 using namespace fif;
@@ -81,6 +83,7 @@ private slots:
     void closingDuringASearchEndsAtOnceAndTouchesNothing();
     void stylesAreRegisteredAtCreationAndReleasedAtClose();
     void clickOnARowShowsItsPathAndLoadsThePreview();
+    void refusedThreadIsReportedAndFindWorksAgain();
 
 private:
     TForm1* NewWindow();
@@ -417,6 +420,40 @@ void Form1Test::clickOnARowShowsItsPathAndLoadsThePreview() {
     QCOMPARE(w->FindNextEdit->text(), QStringLiteral("needle"));
     QCOMPARE(w->dxStatusBar1->PanelText(2), QStringLiteral("2 / 2 - 7"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->AdvMemo1));
+}
+
+// The system refuses the worker's thread when the address space has no room for its stack.
+void Form1Test::refusedThreadIsReportedAndFindWorksAgain() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("a sanitizer reserves the address space this test limits");
+#else
+    MakeDesktopFiles(2, 1);
+    TForm1* w = NewWindow();
+    w->SearchEdit->setText(QStringLiteral("needle"));
+    long pages = 0;
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    QVERIFY(statm.open(QIODevice::ReadOnly));
+    pages = statm.readAll().split(' ').value(0).toLong();
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_AS, &old), 0);
+    rlimit tight = old;
+    tight.rlim_cur = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (1 << 20);
+    QString failure;
+    QCOMPARE(setrlimit(RLIMIT_AS, &tight), 0);
+    try {
+        w->Button1Click();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    setrlimit(RLIMIT_AS, &old);
+    QVERIFY2(failure.startsWith(QStringLiteral("Thread creation error: ")), qPrintable(failure));
+    QVERIFY(w->cxButton2->isEnabled());
+    QVERIFY(!w->cxButton3->isEnabled());
+    w->cxButton3Click();  // touches no stale worker
+    w->Button1Click();
+    WaitUntilIdle(w);
+    QCOMPARE(w->cxGrid1TableView1->RecordCount(), 2);
+#endif
 }
 
 int main(int argc, char** argv) {
