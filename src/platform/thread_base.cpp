@@ -1,5 +1,6 @@
 #include "thread_base.h"
 
+#include <cerrno>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -8,6 +9,7 @@ namespace fif {
 namespace {
 
 std::atomic<int> gRunningThreads{0};
+std::atomic<bool> gRefuseThreads{false};
 
 }  // namespace
 
@@ -26,6 +28,7 @@ void TThread::Start() {
     std::promise<void> started;
     gRunningThreads.fetch_add(1);
     try {
+        if (gRefuseThreads.load()) throw std::system_error(EAGAIN, std::generic_category());
         thread_ = std::thread([this, ready = started.get_future()]() mutable { Run(std::move(ready)); });
     } catch (const std::system_error& e) {
         gRunningThreads.fetch_sub(1);
@@ -72,6 +75,8 @@ void TThread::Run(std::future<void> started) {
     // The last thing a thread does; it touches nothing of the object any more.
     if (gRunningThreads.fetch_sub(1) == 1) gRunningThreads.notify_all();
 }
+
+void TThread::RefuseThreadsForTesting(bool refuse) { gRefuseThreads.store(refuse); }
 
 int TThread::RunningThreads() { return gRunningThreads.load(); }
 

@@ -39,6 +39,10 @@ public:
     // Blocks until the body and OnTerminate have run. Only for threads without FreeOnTerminate.
     void WaitFor();
 
+    // Makes the system refuse every new thread, as it does when it has no room for one:
+    // lets tests reach the failure path of Start().
+    static void RefuseThreadsForTesting(bool refuse);
+
     // Threads started and not yet ended, a self-freeing one until after it deleted itself.
     static int RunningThreads();
     // Blocks until RunningThreads() is 0. For tests and tools that must not tear down what
