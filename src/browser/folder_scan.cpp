@@ -25,7 +25,7 @@ TFolderScan Scan(const QByteArray& path, TFolderReadMode mode, const std::vector
 }  // namespace
 
 QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
-                                     std::vector<TFolderEntry> previous, std::function<void(TFolderScan)> done) {
+                                     TSharedEntries previous, std::function<void(TFolderScan)> done) {
     auto promise = std::make_shared<QPromise<TFolderScan>>();
     QFuture<TFolderScan> future = promise->future();
     promise->start();
@@ -41,20 +41,20 @@ QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, T
     });
     watcher->setFuture(future);
 
-    auto shown = std::make_shared<std::vector<TFolderEntry>>(std::move(previous));
-    QThreadPool::globalInstance()->start([promise, path, mode, shown] {
-        TFolderScan scan = Scan(path, mode, *shown, [&promise] { return promise->isCanceled(); });
+    if (!previous) previous = std::make_shared<const std::vector<TFolderEntry>>();
+    QThreadPool::globalInstance()->start([promise, path, mode, previous]() mutable {
+        TFolderScan scan = Scan(path, mode, *previous, [&promise] { return promise->isCanceled(); });
+        previous.reset();  // here, rather than wherever the task happens to be destroyed
         if (!promise->isCanceled()) promise->addResult(std::move(scan));
         promise->finish();
     });
     return future;
 }
 
-void DisposeInBackground(std::vector<TFolderEntry> entries) {
+void DisposeInBackground(TSharedEntries entries) {
     constexpr std::size_t kWorthMoving = 1000;
-    if (entries.size() < kWorthMoving) return;
-    auto junk = std::make_shared<std::vector<TFolderEntry>>(std::move(entries));
-    QThreadPool::globalInstance()->start([junk]() mutable { junk.reset(); });
+    if (!entries || entries.use_count() > 1 || entries->size() < kWorthMoving) return;
+    QThreadPool::globalInstance()->start([junk = std::move(entries)]() mutable { junk.reset(); });
 }
 
 }  // namespace fif

@@ -7,9 +7,14 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace fif {
+
+// Entries as a model shows them, shared without copying with the read that compares
+// against them.
+using TSharedEntries = std::shared_ptr<const std::vector<TFolderEntry>>;
 
 // A folder read on a pool thread, with the runs that turn the entries shown before into
 // the new ones, worked out there too: the window only applies them, so that a change in a
@@ -24,10 +29,10 @@ struct TFolderScan {
 // are the entries shown now, in the browser's order. Nothing is delivered once `context`
 // is gone or the returned future is canceled; canceling also stops the read soon.
 QFuture<TFolderScan> StartFolderScan(QObject* context, const QByteArray& path, TFolderReadMode mode,
-                                     std::vector<TFolderEntry> previous, std::function<void(TFolderScan)> done);
+                                     TSharedEntries previous, std::function<void(TFolderScan)> done);
 
-// Frees a large set of entries on a pool thread: releasing 100,000 names costs the window
-// tens of milliseconds that it need not wait for.
-void DisposeInBackground(std::vector<TFolderEntry> entries);
+// Lets go of a set of entries, freeing a large one on a pool thread: releasing 100,000
+// names costs the window tens of milliseconds that it need not wait for.
+void DisposeInBackground(TSharedEntries entries);
 
 }  // namespace fif

@@ -21,7 +21,8 @@ QString SizeText(std::int64_t size) {
 
 }  // namespace
 
-TShellListModel::TShellListModel(QObject* parent) : QAbstractTableModel(parent) {
+TShellListModel::TShellListModel(QObject* parent)
+    : QAbstractTableModel(parent), entries_(std::make_shared<const std::vector<TFolderEntry>>()) {
     rescanTimer_.setSingleShot(true);
     rescanTimer_.setInterval(kRescanDelayMs);
     connect(&rescanTimer_, &QTimer::timeout, this, &TShellListModel::StartScan);
@@ -34,7 +35,7 @@ TShellListModel::~TShellListModel() { scan_.cancel(); }
 
 int TShellListModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
-    return static_cast<int>(nodes_.size() + entries_.size());
+    return static_cast<int>(nodes_.size() + EntryCount());
 }
 
 int TShellListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
@@ -42,7 +43,7 @@ int TShellListModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant TShellListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const std::size_t row = static_cast<std::size_t>(index.row());
-    if (row >= nodes_.size()) return EntryData(entries_[row - nodes_.size()], index.column(), role);
+    if (row >= nodes_.size()) return EntryData(EntryAt(row - nodes_.size()), index.column(), role);
 
     const TShellRoot& node = nodes_[row];
     if (index.column() == kName && role == Qt::DisplayRole) return node.name;
@@ -101,7 +102,7 @@ void TShellListModel::SetPlace(const TShellPlace& target) {
     beginResetModel();
     place_ = place;
     nodes_ = TShellNamespace::VirtualChildren(place);
-    DisposeInBackground(std::exchange(entries_, {}));
+    DisposeInBackground(std::exchange(entries_, std::make_shared<const std::vector<TFolderEntry>>()));
     loaded_ = !place.HasPath();
     endResetModel();
 
@@ -120,7 +121,7 @@ void TShellListModel::Refresh() {
 bool TShellListModel::IsPlaceRow(int row) const {
     if (row < 0 || row >= rowCount()) return false;
     const std::size_t at = static_cast<std::size_t>(row);
-    return at < nodes_.size() || entries_[at - nodes_.size()].isFolder;
+    return at < nodes_.size() || EntryAt(at - nodes_.size()).isFolder;
 }
 
 TShellPlace TShellListModel::PlaceOfRow(int row) const {
@@ -133,7 +134,7 @@ QByteArray TShellListModel::PathOfRow(int row) const {
     if (row < 0 || row >= rowCount()) return {};
     const std::size_t at = static_cast<std::size_t>(row);
     if (at < nodes_.size()) return nodes_[at].place.path;
-    return shellpath::Join(place_.path, entries_[at - nodes_.size()].name);
+    return shellpath::Join(place_.path, EntryAt(at - nodes_.size()).name);
 }
 
 void TShellListModel::StartScan() {
@@ -152,7 +153,8 @@ void TShellListModel::ApplyScan(quint64 generation, TFolderScan scan) {
     if (generation != generation_) return;
     const bool first = !loaded_;
     loaded_ = true;
-    if (scan.listing.ok) ApplyDiff(scan.diff, std::move(scan.listing.entries));
+    if (scan.listing.ok)
+        ApplyDiff(scan.diff, std::make_shared<const std::vector<TFolderEntry>>(std::move(scan.listing.entries)));
     if (scanAgain_) {
         scanAgain_ = false;
         StartScan();
@@ -160,40 +162,51 @@ void TShellListModel::ApplyScan(quint64 generation, TFolderScan scan) {
     if (first || scan.listing.ok) emit Loaded();
 }
 
-void TShellListModel::ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries) {
+void TShellListModel::ApplyDiff(const std::vector<TDiffRun>& diff, TSharedEntries fresh) {
     const int offset = static_cast<int>(nodes_.size());
-    std::vector<TFolderEntry> removed;
-    int row = 0;
+    fresh_ = fresh.get();
+    freshCount_ = 0;
+    shownFrom_ = 0;
     for (const TDiffRun& run : diff) {
+        const int row = offset + static_cast<int>(freshCount_);
+        const std::size_t count = static_cast<std::size_t>(run.count);
         switch (run.kind) {
             case TDiffRun::Kind::Keep:
-                row += run.count;
+                freshCount_ += count;
+                shownFrom_ += count;
                 break;
             case TDiffRun::Kind::Replace:
-                for (int k = 0; k < run.count; ++k) entries_[row + k] = std::move(entries[run.newStart + k]);
-                emit dataChanged(index(offset + row, 0), index(offset + row + run.count - 1, kColumnCount - 1));
-                row += run.count;
+                freshCount_ += count;
+                shownFrom_ += count;
+                emit dataChanged(index(row, 0), index(row + run.count - 1, kColumnCount - 1));
                 break;
             case TDiffRun::Kind::Remove:
-                beginRemoveRows({}, offset + row, offset + row + run.count - 1);
-                removed.insert(removed.end(), std::make_move_iterator(entries_.begin() + row),
-                               std::make_move_iterator(entries_.begin() + row + run.count));
-                entries_.erase(entries_.begin() + row, entries_.begin() + row + run.count);
+                beginRemoveRows({}, row, row + run.count - 1);
+                shownFrom_ += count;
                 endRemoveRows();
                 break;
-            case TDiffRun::Kind::Insert: {
-                beginInsertRows({}, offset + row, offset + row + run.count - 1);
-                const auto first = std::make_move_iterator(entries.begin() + run.newStart);
-                entries_.insert(entries_.begin() + row, first, first + run.count);
+            case TDiffRun::Kind::Insert:
+                beginInsertRows({}, row, row + run.count - 1);
+                freshCount_ += count;
                 endInsertRows();
-                row += run.count;
                 break;
-            }
         }
     }
-    // Freeing names can wait: the window need not.
-    DisposeInBackground(std::move(removed));
-    DisposeInBackground(std::move(entries));
+    fresh_ = nullptr;
+    freshCount_ = 0;
+    shownFrom_ = 0;
+    DisposeInBackground(std::exchange(entries_, std::move(fresh)));
+}
+
+const TFolderEntry& TShellListModel::EntryAt(std::size_t at) const {
+    if (!fresh_) return (*entries_)[at];
+    if (at < freshCount_) return (*fresh_)[at];
+    return (*entries_)[at - freshCount_ + shownFrom_];
+}
+
+std::size_t TShellListModel::EntryCount() const {
+    if (!fresh_) return entries_->size();
+    return freshCount_ + (entries_->size() - shownFrom_);
 }
 
 void TShellListModel::WatchPlace() {

@@ -51,13 +51,21 @@ signals:
 private:
     void StartScan();
     void ApplyScan(quint64 generation, TFolderScan scan);
-    void ApplyDiff(const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries);
+    void ApplyDiff(const std::vector<TDiffRun>& diff, TSharedEntries fresh);
+    const TFolderEntry& EntryAt(std::size_t at) const;
+    std::size_t EntryCount() const;
     void WatchPlace();
     QVariant EntryData(const TFolderEntry& entry, int column, int role) const;
 
     TShellPlace place_;
     std::vector<TShellRoot> nodes_;  // the leading rows of a virtual place
-    std::vector<TFolderEntry> entries_;
+    // The rows after the leading nodes. While a re-read is applied run by run, the first
+    // freshCount_ rows come from fresh_ and the rest from entries_ from shownFrom_ on, so
+    // every step shows a consistent list without moving a single entry.
+    TSharedEntries entries_;
+    const std::vector<TFolderEntry>* fresh_ = nullptr;
+    std::size_t freshCount_ = 0;
+    std::size_t shownFrom_ = 0;
     bool loaded_ = false;
     quint64 generation_ = 0;  // a read for a place no longer shown is dropped
     QFuture<TFolderScan> scan_;

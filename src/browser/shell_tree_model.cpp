@@ -6,7 +6,20 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace fif {
+
+// A re-read of a folder on its way into the node's children. A folder with very many
+// sub-folders goes in slices, a turn of the event loop each, so the window stays live.
+struct TShellTreeModel::TApply {
+    std::vector<TDiffRun> diff;
+    std::vector<TFolderEntry> entries;
+    std::size_t run = 0;  // the run being applied
+    int doneInRun = 0;    // the part of it already applied
+    int row = 0;          // where the run starts among the children now
+    bool first = false;   // the folder's first read
+};
 
 struct TShellTreeModel::TNode {
     enum class State { NotLoaded, Loading, Loaded };
@@ -23,13 +36,16 @@ struct TShellTreeModel::TNode {
     bool listed = false;         // whether the children after fixedCount come from disk
     State state = State::NotLoaded;
     QFuture<TFolderScan> scan;
-    bool scanAgain = false;  // a change came while a read was running
+    std::unique_ptr<TApply> apply;  // a read being applied
+    bool scanAgain = false;         // a change came while a read was running or being applied
 };
 
 namespace {
 
 // Rereads of a folder that changes all the time come at most this often.
 constexpr int kRescanDelayMs = 200;
+// Nodes made or removed in one turn of the event loop: a few milliseconds' work.
+constexpr int kNodesPerTurn = 3000;
 
 }  // namespace
 
@@ -174,16 +190,21 @@ QModelIndex TShellTreeModel::RootFor(const QByteArray& path, QList<QByteArray>* 
 }
 
 void TShellTreeModel::StartScan(TNode* node) {
-    if (node->scan.isRunning()) {
+    if (node->scan.isRunning() || node->apply) {
         node->scanAgain = true;
         return;
     }
-    if (node->state == TNode::State::NotLoaded) node->state = TNode::State::Loading;
+    if (node->state == TNode::State::NotLoaded) {
+        node->state = TNode::State::Loading;
+        // Watched before the read starts, so that nothing done while it runs goes unseen.
+        Watch(node);
+    }
     // Only this read changes the node's children until it is applied (one read per node at
-    // a time), so what it is compared with is still what the node holds when it arrives.
-    std::vector<TFolderEntry> shown;
-    shown.reserve(node->children.size() - node->fixedCount);
-    for (std::size_t i = node->fixedCount; i < node->children.size(); ++i) shown.push_back(node->children[i]->entry);
+    // a time, none while one is being applied), so what it is compared with is still what
+    // the node holds when it arrives.
+    auto shown = std::make_shared<std::vector<TFolderEntry>>();
+    shown->reserve(node->children.size() - node->fixedCount);
+    for (std::size_t i = node->fixedCount; i < node->children.size(); ++i) shown->push_back(node->children[i]->entry);
     const quint64 id = node->id;
     node->scan = StartFolderScan(this, node->place.path, TFolderReadMode::FoldersWithProbe, std::move(shown),
                                  [this, id](TFolderScan scan) { ApplyScan(id, std::move(scan)); });
@@ -192,52 +213,66 @@ void TShellTreeModel::StartScan(TNode* node) {
 void TShellTreeModel::ApplyScan(quint64 id, TFolderScan scan) {
     TNode* node = nodes_.value(id);
     if (!node) return;  // the folder left the tree while it was read
-    const bool first = node->state != TNode::State::Loaded;
-    node->state = TNode::State::Loaded;
+    node->apply = std::make_unique<TApply>();
+    node->apply->first = node->state != TNode::State::Loaded;
+    node->apply->row = static_cast<int>(node->fixedCount);
     // A folder that cannot be read shows no children; one that vanished keeps what it
     // showed until its parent's re-read removes it.
-    if (scan.listing.ok) ApplyDiff(node, scan.diff, std::move(scan.listing.entries));
-    if (first) {
-        Watch(node);
-        const QModelIndex index = IndexOf(node);
-        emit dataChanged(index, index);  // the expand mark may go
+    if (scan.listing.ok) {
+        node->apply->diff = std::move(scan.diff);
+        node->apply->entries = std::move(scan.listing.entries);
     }
-    if (node->scanAgain) {
-        node->scanAgain = false;
-        StartScan(node);
-    }
-    emit ChildrenLoaded(IndexOf(node));
+    ApplySome(node);
 }
 
-void TShellTreeModel::ApplyDiff(TNode* node, const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries) {
+void TShellTreeModel::ApplySome(TNode* node) {
+    if (!ApplySlice(node)) {
+        const quint64 id = node->id;
+        QTimer::singleShot(0, this, [this, id] {
+            if (TNode* pending = nodes_.value(id)) ApplySome(pending);
+        });
+        return;
+    }
+    FinishApply(node);
+}
+
+bool TShellTreeModel::ApplySlice(TNode* node) {
+    TApply& apply = *node->apply;
     const QModelIndex parentIndex = IndexOf(node);
-    int row = static_cast<int>(node->fixedCount);
-    for (const TDiffRun& run : diff) {
+    int budget = kNodesPerTurn;
+    while (apply.run < apply.diff.size()) {
+        if (budget <= 0) return false;
+        const TDiffRun& run = apply.diff[apply.run];
+        const int count = std::min(run.count - apply.doneInRun, budget);
+        const int from = run.newStart + apply.doneInRun;
+        const int row = apply.row;
         switch (run.kind) {
             case TDiffRun::Kind::Keep:
-                row += run.count;
+                apply.row += count;
                 break;
             case TDiffRun::Kind::Replace:
                 // Same folder, news about its sub-folders: only the expand mark changes.
-                for (int k = 0; k < run.count; ++k) node->children[row + k]->entry = std::move(entries[run.newStart + k]);
-                emit dataChanged(index(row, 0, parentIndex), index(row + run.count - 1, 0, parentIndex));
-                row += run.count;
+                for (int k = 0; k < count; ++k) node->children[row + k]->entry = std::move(apply.entries[from + k]);
+                emit dataChanged(index(row, 0, parentIndex), index(row + count - 1, 0, parentIndex));
+                apply.row += count;
+                budget -= count;
                 break;
             case TDiffRun::Kind::Remove: {
-                beginRemoveRows(parentIndex, row, row + run.count - 1);
+                beginRemoveRows(parentIndex, row, row + count - 1);
                 const auto first = node->children.begin() + row;
-                for (auto it = first; it != first + run.count; ++it) Forget(it->get());
-                node->children.erase(first, first + run.count);
+                for (auto it = first; it != first + count; ++it) Forget(it->get());
+                node->children.erase(first, first + count);
                 Renumber(node, row);
                 endRemoveRows();
+                budget -= count;
                 break;
             }
             case TDiffRun::Kind::Insert: {
-                beginInsertRows(parentIndex, row, row + run.count - 1);
+                beginInsertRows(parentIndex, row, row + count - 1);
                 std::vector<std::unique_ptr<TNode>> added;
-                added.reserve(run.count);
-                for (int k = 0; k < run.count; ++k) {
-                    TFolderEntry& fresh = entries[run.newStart + k];
+                added.reserve(count);
+                for (int k = 0; k < count; ++k) {
+                    TFolderEntry& fresh = apply.entries[from + k];
                     auto child = MakeNode(TShellPlace::Folder(shellpath::Join(node->place.path, fresh.name)),
                                           fresh.displayName, TShellIcons::Folder(), true);
                     child->entry = std::move(fresh);
@@ -249,11 +284,33 @@ void TShellTreeModel::ApplyDiff(TNode* node, const std::vector<TDiffRun>& diff, 
                                       std::make_move_iterator(added.end()));
                 Renumber(node, row);
                 endInsertRows();
-                row += run.count;
+                apply.row += count;
+                budget -= count;
                 break;
             }
         }
+        apply.doneInRun += count;
+        if (apply.doneInRun == run.count) {
+            ++apply.run;
+            apply.doneInRun = 0;
+        }
     }
+    return true;
+}
+
+void TShellTreeModel::FinishApply(TNode* node) {
+    const bool first = node->apply->first;
+    node->apply.reset();
+    node->state = TNode::State::Loaded;
+    if (first) {
+        const QModelIndex index = IndexOf(node);
+        emit dataChanged(index, index);  // the expand mark may go
+    }
+    if (node->scanAgain) {
+        node->scanAgain = false;
+        StartScan(node);
+    }
+    emit ChildrenLoaded(IndexOf(node));
 }
 
 void TShellTreeModel::Renumber(TNode* node, std::size_t from) {

@@ -61,6 +61,7 @@ signals:
 
 private:
     struct TNode;
+    struct TApply;
 
     TNode* NodeOf(const QModelIndex& index) const;
     QModelIndex IndexOf(const TNode* node) const;
@@ -68,7 +69,9 @@ private:
     std::unique_ptr<TNode> MakeNode(const TShellPlace& place, const QString& name, const QIcon& icon, bool listed);
     void StartScan(TNode* node);
     void ApplyScan(quint64 id, TFolderScan scan);
-    void ApplyDiff(TNode* node, const std::vector<TDiffRun>& diff, std::vector<TFolderEntry> entries);
+    void ApplySome(TNode* node);
+    bool ApplySlice(TNode* node);
+    void FinishApply(TNode* node);
     void Renumber(TNode* node, std::size_t from);
     void Forget(TNode* node);
     void Watch(TNode* node);

@@ -6,6 +6,7 @@
 
 #include "browser_fixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QListView>
 #include <QTreeView>
@@ -56,6 +57,9 @@ void ShellListTest::init() {
     opened_.clear();
     fif::SetFileOpenerForTesting([this](const QString& path) { opened_ << path; });
     list_ = std::make_unique<TJamShellList>();
+    // Checks the model's every change for consistency, the re-reads applied run by run too.
+    new QAbstractItemModelTester(list_->ShellModel(), QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                 list_.get());
     list_->resize(500, 300);
     list_->show();
     QTRY_VERIFY_WITH_TIMEOUT(list_->ShellModel()->IsLoaded(), kWaitMs);
@@ -201,10 +205,23 @@ void ShellListTest::openingAFileHandsItToItsProgram() {
 }
 
 void ShellListTest::followsTheDisk() {
-    fixture_->File("home/Desktop/later.txt");
-    QTRY_VERIFY_WITH_TIMEOUT(Names().contains("later.txt"), kWaitMs);
+    const TShellListModel* model = list_->ShellModel();
+    QAbstractItemView* view = list_->CurrentView();
+    const QPersistentModelIndex big = model->index(Names().indexOf("Big.bin"), 0);
+    view->setCurrentIndex(big);
+
+    // Added in the middle, removed before, changed in place: one re-read does all three.
+    fixture_->File("home/Desktop/b-later.txt");
+    fixture_->File("home/Desktop/.profile", QByteArray(3000, 'y'));
     ::unlink(fixture_->Path("home/Desktop/a.txt").constData());
-    QTRY_VERIFY_WITH_TIMEOUT(!Names().contains("a.txt"), kWaitMs);
+    const QStringList expected{fif::TShellNamespace::ComputerName(), fif::TShellNamespace::HomeName(), ".hidden",
+                               "Zfolder", ".profile", "b-later.txt", "Big.bin"};
+    QTRY_COMPARE_WITH_TIMEOUT(Names(), expected, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(model->index(4, TShellListModel::kSize).data().toString(), QStringLiteral("3 KB"), kWaitMs);
+    // The rows that stayed are the same rows: the selection stays on them.
+    QCOMPARE(big.row(), 6);
+    QCOMPARE(view->currentIndex(), QModelIndex(big));
+    QCOMPARE(model->PathOfRow(5), fixture_->Path("home/Desktop/b-later.txt"));
 }
 
 QTEST_MAIN(ShellListTest)

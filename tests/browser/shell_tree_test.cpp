@@ -44,6 +44,7 @@ private slots:
     void desktopFallsBackToHome();
     void showsFoldersOnlyWithHiddenOnes();
     void followsTheDisk();
+    void folderOfManyFoldersArrivesWhole();
     void takesTheApplicationFont();
 
 private:
@@ -176,6 +177,32 @@ void ShellTreeTest::followsTheDisk() {
     QTRY_VERIFY_WITH_TIMEOUT(model->FindChild(desktop, "made-later").isValid(), kWaitMs);
     ::rmdir(fixture_->Path("home/Desktop/made-later").constData());
     QTRY_VERIFY_WITH_TIMEOUT(!model->FindChild(desktop, "made-later").isValid(), kWaitMs);
+}
+
+void ShellTreeTest::folderOfManyFoldersArrivesWhole() {
+    // More folders than go into the tree in one turn of the event loop.
+    constexpr int kCount = 7000;
+    for (int i = 0; i < kCount; ++i) fixture_->Folder("home/Desktop/many/f" + QByteArray::number(10000 + i));
+    TShellTreeModel* model = tree_->ShellModel();
+    const QModelIndex many = LoadedChild(model->DesktopIndex(), "many");
+    tree_->expand(many);
+    QTRY_VERIFY_WITH_TIMEOUT(model->IsLoaded(many), kWaitMs);
+    QCOMPARE(model->rowCount(many), kCount);
+
+    // A re-read that removes from the front and adds at the end, in slices too.
+    for (int i = 0; i < 3500; ++i) ::rmdir(fixture_->Path("home/Desktop/many/f" + QByteArray::number(10000 + i)).constData());
+    for (int i = 0; i < 3500; ++i) fixture_->Folder("home/Desktop/many/g" + QByteArray::number(10000 + i));
+    QTRY_VERIFY_WITH_TIMEOUT(model->FindChild(many, "g13499").isValid() && !model->FindChild(many, "f10000").isValid(),
+                             kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(many), kCount, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(model->IsLoaded(many) && !model->FindChild(many, "f13499").isValid(), kWaitMs);
+    for (int row = 0; row < kCount; ++row) {
+        const QModelIndex child = model->index(row, 0, many);
+        QCOMPARE(child.row(), row);
+        QCOMPARE(child.parent(), many);
+        const QByteArray expected = row < 3500 ? "f" + QByteArray::number(13500 + row) : "g" + QByteArray::number(10000 + row - 3500);
+        QCOMPARE(model->FindChild(many, expected), child);
+    }
 }
 
 void ShellTreeTest::takesTheApplicationFont() {
