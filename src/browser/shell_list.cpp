@@ -97,6 +97,8 @@ void TJamShellList::SetShellLink(TJamShellLink* link) {
 }
 
 void TJamShellList::SetViewStyle(ViewStyle style) {
+    if (styled_ && style == viewStyle_) return;  // the view already shown stays as it is
+    styled_ = true;
     viewStyle_ = style;
     if (style == vsReport) {
         ShowIn(reportView_);

@@ -63,6 +63,7 @@ private:
     QStackedLayout* stack_;
     QPointer<TJamShellLink> link_;
     ViewStyle viewStyle_ = vsIcon;
+    bool styled_ = false;  // a view style has been set up
     bool autoArrange_ = true;
 };
 
