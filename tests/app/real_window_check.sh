@@ -28,7 +28,7 @@ xvfb=$!
 read -r -t 60 number <&"$displayfd" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 display=:$number
 
-HOME=$work XDG_RUNTIME_DIR=$work DISPLAY=$display "$program" >"$work/app.log" 2>&1 &
+HOME=$work XDG_RUNTIME_DIR=$work DISPLAY=$display QT_QPA_PLATFORM=xcb "$program" >"$work/app.log" 2>&1 &
 app=$!
 window=""
 for _ in $(seq 600); do
