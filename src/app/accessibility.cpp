@@ -6,6 +6,8 @@
 #include "results/result_grid.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -30,6 +32,22 @@ void Describe(QWidget* widget, const QString& name, const QString& description) 
         label->setBuddy(widget);
         label->hide();
     }
+}
+
+// A window that is a plain widget reads as a filler; screen readers look for the frame
+// around a control to say which window it is in, so the main window reads as one.
+QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QWidget") || !dynamic_cast<TForm1*>(object)) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+void ShowAsFrame(TForm1& form) {
+    static const bool installed = (QAccessible::installFactory(MainWindowAccessible), true);
+    Q_UNUSED(installed);
+    // An interface made before the factory was there (an accessibility event during the
+    // window's construction) is dropped, so that the next query makes the window's own.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&form);
+    if (iface && iface->role() != QAccessible::Window) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
 
 QWidget* BrowserControl(TForm1& form, const char* name) {
@@ -121,6 +139,8 @@ private:
 }  // namespace
 
 void DescribeForScreenReaders(TForm1& form) {
+    ShowAsFrame(form);
+
     // The search bar.
     Describe(form.MaskEdit, QStringLiteral("파일 마스크"), QStringLiteral("찾을 파일의 확장자, 예: *.pas"));
     Describe(form.SearchEdit, QStringLiteral("찾을 문자열"), QStringLiteral("Enter 키를 누르면 찾기를 시작합니다"));
