@@ -47,7 +47,8 @@ void ShowAsFrame(TForm1& form) {
     // An interface made before the factory was there (an accessibility event during the
     // window's construction) is dropped, so that the next query makes the window's own.
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&form);
-    if (iface && iface->role() != QAccessible::Window) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    if (iface && iface->role() != QAccessible::Window)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
 
 QWidget* BrowserControl(TForm1& form, const char* name) {
@@ -122,9 +123,11 @@ private:
     }
 
     bool PreviewKey(const QKeyEvent& key) {
-        const Qt::KeyboardModifiers modifiers = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const Qt::KeyboardModifiers modifiers =
+            key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (modifiers != Qt::ControlModifier) return false;
-        const bool backward = key.key() == Qt::Key_Backtab || (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
+        const bool backward =
+            key.key() == Qt::Key_Backtab || (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
         if (!backward && key.key() != Qt::Key_Tab) return false;
         // The window moves the focus along its tab order as it does for a plain Tab.
         QKeyEvent tab(QEvent::KeyPress, backward ? Qt::Key_Backtab : Qt::Key_Tab,

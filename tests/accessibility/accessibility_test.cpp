@@ -248,8 +248,8 @@ void AccessibilityTest::resultListKeys_data() {
 
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     QTest::newRow("Enter loads the preview") << int(Qt::Key_Return) << none << 1 << true << false;
-    QTest::newRow("keypad Enter loads the preview") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 1
-                                                    << true << false;
+    QTest::newRow("keypad Enter loads the preview")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 1 << true << false;
     QTest::newRow("Ctrl+Enter opens the file") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << 1
                                                << false << true;
     QTest::newRow("Ctrl+keypad Enter opens the file")
