@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/dock_splitter.h"
+#include "app/error_box.h"
 #include "app/fonts.h"
 #include "app/status_bar.h"
 #include "browser/shell_combo.h"
@@ -229,19 +230,24 @@ void TForm1::LayOut() {
     cxButton1->setGeometry(192, 0, 159, 25);
 }
 
+// A slot that runs a handler and shows its failure in the error box.
+std::function<void()> TForm1::Guarded(void (TForm1::*handler)()) {
+    return [this, handler] { RunHandler([&] { (this->*handler)(); }); };
+}
+
 void TForm1::WireEvents() {
-    connect(cxButton2, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(cxButton3, &QPushButton::clicked, this, [this] { cxButton3Click(); });
+    connect(cxButton2, &QPushButton::clicked, this, Guarded(&TForm1::Button1Click));
+    connect(cxButton3, &QPushButton::clicked, this, Guarded(&TForm1::cxButton3Click));
     SearchEdit->installEventFilter(this);
     connect(CHKBOX_SubDirectory, &QCheckBox::toggled, this,
             [this](bool checked) { subDirectory_->checked.store(checked, std::memory_order_relaxed); });
     connect(cxGrid1TableView1, &TResultGrid::FocusedRecordChanged, this,
-            [this](int record) { cxGrid1TableView1FocusedRecordChanged(record); });
-    connect(cxGrid1TableView1, &TResultGrid::DblClick, this, [this] { cxGrid1TableView1DblClick(); });
-    connect(cxGrid1TableView1, &TResultGrid::MouseUp, this, [this] { cxGrid1TableView1MouseUp(); });
-    connect(cxButton1, &QPushButton::clicked, this, [this] { fcShapeBtn1Click(); });
-    connect(AdvMemo1, &TAdvMemo::CursorChange, this, [this] { AdvMemo1CursorChange(); });
-    connect(cxImageComboBox1, &QComboBox::currentIndexChanged, this, [this] { cxImageComboBox1PropertiesChange(); });
+            [this](int record) { RunHandler([&] { cxGrid1TableView1FocusedRecordChanged(record); }); });
+    connect(cxGrid1TableView1, &TResultGrid::DblClick, this, Guarded(&TForm1::cxGrid1TableView1DblClick));
+    connect(cxGrid1TableView1, &TResultGrid::MouseUp, this, Guarded(&TForm1::cxGrid1TableView1MouseUp));
+    connect(cxButton1, &QPushButton::clicked, this, Guarded(&TForm1::fcShapeBtn1Click));
+    connect(AdvMemo1, &TAdvMemo::CursorChange, this, Guarded(&TForm1::AdvMemo1CursorChange));
+    connect(cxImageComboBox1, &QComboBox::currentIndexChanged, this, Guarded(&TForm1::cxImageComboBox1PropertiesChange));
 }
 
 void TForm1::SetTabOrder() {
@@ -287,7 +293,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
         if (!text.isEmpty()) {
             QChar key = text.front();
-            SearchEditKeyPress(key);
+            RunHandler([&] { SearchEditKeyPress(key); });
             if (key.isNull()) return true;  // consumed: nothing is typed
         }
     } else if (watched == Panel5 && event->type() == QEvent::Resize) {

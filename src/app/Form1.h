@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -110,6 +111,7 @@ private:
     void CreateControls();
     void LayOut();
     void WireEvents();
+    std::function<void()> Guarded(void (TForm1::*handler)());
     void SetTabOrder();
     void WriteCounter(int position);
     void SearchFinished(TThread* sender);

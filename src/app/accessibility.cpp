@@ -1,6 +1,7 @@
 #include "app/accessibility.h"
 
 #include "app/Form1.h"
+#include "app/error_box.h"
 #include "app/status_bar.h"
 #include "results/adv_memo.h"
 #include "results/result_grid.h"
@@ -115,9 +116,9 @@ private:
         // A held key would reload the preview, or start the program, once per repeat.
         if (key.isAutoRepeat()) return true;
         if (open) {
-            form_.cxGrid1TableView1DblClick();
+            RunHandler([this] { form_.cxGrid1TableView1DblClick(); });
         } else {
-            form_.cxGrid1TableView1MouseUp();
+            RunHandler([this] { form_.cxGrid1TableView1MouseUp(); });
         }
         return true;
     }

@@ -6,7 +6,6 @@
 #include <QPalette>
 #include <QStyleFactory>
 
-#include <exception>
 
 namespace fif {
 namespace {
@@ -42,12 +41,12 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+    // The window's handlers catch their own failures (RunHandler); this is the last net
+    // for anything else.
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& failure) {
-        ShowErrorBox(QString::fromUtf8(failure.what()));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unknown error"));
+        ShowCurrentFailure();
     }
     return false;
 }

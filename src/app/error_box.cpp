@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <exception>
+
 namespace fif {
 namespace {
 
@@ -25,6 +27,16 @@ void ShowErrorBox(const QString& message) {
         return;
     }
     QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+void ShowCurrentFailure() {
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        ShowErrorBox(QString::fromUtf8(failure.what()));
+    } catch (...) {
+        ShowErrorBox(QStringLiteral("Unknown error"));
+    }
 }
 
 void SetErrorBoxForTesting(std::function<void(const QString&)> box) { TestBox() = std::move(box); }
