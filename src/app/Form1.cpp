@@ -150,7 +150,6 @@ void TForm1::CreateControls() {
     dxStatusBar1 = new TdxStatusBar(cxTextEdit1, cxProgressBar1, Panel2);
     dxStatusBar1->setObjectName(QStringLiteral("dxStatusBar1"));
     dxStatusBar1->setFont(fonts::Pixel(fonts::kTahoma, 11));
-    cxTextEdit1->setFont(fonts::Pixel(fonts::kArial, 11));
     dxStatusBar1->SetPanelText(0, QStringLiteral("디렉토리"));
 
     cxImageComboBox1 = new QComboBox(Panel5);

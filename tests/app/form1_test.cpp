@@ -141,6 +141,9 @@ void Form1Test::startsIdleWithItsInitialTexts() {
     QCOMPARE(w->dxStatusBar1->PanelText(2), QString());
     QCOMPARE(w->cxTextEdit1->text(), QString());
     QVERIFY(w->cxTextEdit1->isReadOnly());
+    QCOMPARE(w->cxTextEdit1->font().family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(w->cxTextEdit1->font().pixelSize(), 11);
+    QCOMPARE(w->dxStatusBar1->font().pixelSize(), 11);
     QCOMPARE(w->cxProgressBar1->Position(), 0.0);
     QCOMPARE(w->windowTitle(), QStringLiteral("화일에서 지정한 문자열 찾아 내기"));
     QCOMPARE(w->cxImageComboBox1->currentText(), QStringLiteral("Icon"));
