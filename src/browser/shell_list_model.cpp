@@ -95,6 +95,7 @@ void TShellListModel::SetPlace(const TShellPlace& target) {
     const TShellPlace place = TShellNamespace::Normalized(target);
     scan_.cancel();
     scan_ = QFuture<TFolderScan>();  // the canceled read delivers nothing; a new one may start now
+    reading_ = false;
     scanAgain_ = false;
     rescanTimer_.stop();
     ++generation_;
@@ -138,11 +139,12 @@ QByteArray TShellListModel::PathOfRow(int row) const {
 }
 
 void TShellListModel::StartScan() {
-    if (scan_.isRunning()) {
+    if (reading_) {
         scanAgain_ = true;
         return;
     }
     const quint64 generation = generation_;
+    reading_ = true;
     // Only this read changes the rows until it is applied, so what it is compared with on the
     // pool thread is still what the rows hold when it arrives.
     scan_ = StartFolderScan(this, place_.path, TFolderReadMode::Everything, entries_,
@@ -151,6 +153,7 @@ void TShellListModel::StartScan() {
 
 void TShellListModel::ApplyScan(quint64 generation, TFolderScan scan) {
     if (generation != generation_) return;
+    reading_ = false;
     const bool first = !loaded_;
     loaded_ = true;
     if (scan.listing.ok)

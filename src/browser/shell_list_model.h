@@ -69,6 +69,9 @@ private:
     bool loaded_ = false;
     quint64 generation_ = 0;  // a read for a place no longer shown is dropped
     QFuture<TFolderScan> scan_;
+    // From the start of a read until its result arrives; the future is finished earlier,
+    // before its result has been handed to this thread.
+    bool reading_ = false;
     bool scanAgain_ = false;
     QFileSystemWatcher watcher_;
     QTimer rescanTimer_;

@@ -36,6 +36,9 @@ struct TShellTreeModel::TNode {
     bool listed = false;         // whether the children after fixedCount come from disk
     State state = State::NotLoaded;
     QFuture<TFolderScan> scan;
+    // From the start of a read until its result arrives. The future alone does not tell:
+    // it is finished before its result has been handed to this thread.
+    bool reading = false;
     std::unique_ptr<TApply> apply;  // a read being applied
     bool scanAgain = false;         // a change came while a read was running or being applied
 };
@@ -190,7 +193,7 @@ QModelIndex TShellTreeModel::RootFor(const QByteArray& path, QList<QByteArray>* 
 }
 
 void TShellTreeModel::StartScan(TNode* node) {
-    if (node->scan.isRunning() || node->apply) {
+    if (node->reading || node->apply) {
         node->scanAgain = true;
         return;
     }
@@ -206,6 +209,7 @@ void TShellTreeModel::StartScan(TNode* node) {
     shown->reserve(node->children.size() - node->fixedCount);
     for (std::size_t i = node->fixedCount; i < node->children.size(); ++i) shown->push_back(node->children[i]->entry);
     const quint64 id = node->id;
+    node->reading = true;
     node->scan = StartFolderScan(this, node->place.path, TFolderReadMode::FoldersWithProbe, std::move(shown),
                                  [this, id](TFolderScan scan) { ApplyScan(id, std::move(scan)); });
 }
@@ -213,6 +217,7 @@ void TShellTreeModel::StartScan(TNode* node) {
 void TShellTreeModel::ApplyScan(quint64 id, TFolderScan scan) {
     TNode* node = nodes_.value(id);
     if (!node) return;  // the folder left the tree while it was read
+    node->reading = false;
     node->apply = std::make_unique<TApply>();
     node->apply->first = node->state != TNode::State::Loaded;
     node->apply->row = static_cast<int>(node->fixedCount);
@@ -307,8 +312,11 @@ void TShellTreeModel::FinishApply(TNode* node) {
         emit dataChanged(index, index);  // the expand mark may go
     }
     if (node->scanAgain) {
+        // What this read brought is already old: the children are loaded once the newer
+        // read is in, so that nobody waiting for a folder gives up on the older answer.
         node->scanAgain = false;
         StartScan(node);
+        return;
     }
     emit ChildrenLoaded(IndexOf(node));
 }
