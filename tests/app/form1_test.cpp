@@ -3,6 +3,7 @@
 #include "app/dock_splitter.h"
 #include "app/error_box.h"
 #include "app/status_bar.h"
+#include "platform/file_opener.h"
 #include "platform/thread_base.h"
 #include "browser/shell_combo.h"
 #include "browser/shell_list.h"
@@ -101,6 +102,7 @@ void Form1Test::init() {
     QDir(home_->path()).mkpath(QStringLiteral("Desktop"));
     errors_.clear();
     SetErrorBoxForTesting([this](const QString& text) { errors_ << text; });
+    SetFileOpenerForTesting([](const QString&) {});  // never a real program
 }
 
 void Form1Test::cleanup() {
@@ -108,6 +110,7 @@ void Form1Test::cleanup() {
     window_ = nullptr;
     QTRY_COMPARE_WITH_TIMEOUT(TThread::RunningThreads(), 0, 20000);
     SetErrorBoxForTesting(nullptr);
+    SetFileOpenerForTesting(nullptr);
 }
 
 TForm1* Form1Test::NewWindow() {

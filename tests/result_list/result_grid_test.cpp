@@ -175,6 +175,9 @@ private:
 };
 
 void ResultGridTest::initTestCase() {
+    // Typed keys belong to one incremental search however slowly a busy machine delivers
+    // them; the pause that restarts it is tested with injected times.
+    QApplication::setKeyboardInputInterval(60000);
     fif::SetFileOpenerForTesting([this](const QString& path) { opened_ << path; });
 }
 
