@@ -39,7 +39,9 @@ TShellRoot TShellNamespace::HomeRoot() {
     return {TShellPlace::Folder(HomePath()), HomeName(), TShellIcons::Home()};
 }
 
-std::vector<TShellRoot> TShellNamespace::Volumes() {
+namespace {
+
+std::vector<TShellRoot> ReadVolumes() {
     std::vector<TShellRoot> volumes;
     volumes.push_back({TShellPlace::Folder("/"), QStringLiteral("/"), TShellIcons::Drive()});
     QList<QByteArray> seen{"/"};
@@ -55,6 +57,16 @@ std::vector<TShellRoot> TShellNamespace::Volumes() {
         volumes.push_back({TShellPlace::Folder(root), label, TShellIcons::Drive()});
     }
     return volumes;
+}
+
+}  // namespace
+
+// Read once: asking every mount whether it is ready can hang on a network mount that does
+// not answer, and the path combo asks at every change of folder. Never destroyed, since its
+// icons must not outlive the application object.
+std::vector<TShellRoot> TShellNamespace::Volumes() {
+    static const auto* const volumes = new std::vector<TShellRoot>(ReadVolumes());
+    return *volumes;
 }
 
 std::vector<TShellRoot> TShellNamespace::VirtualChildren(const TShellPlace& place) {
