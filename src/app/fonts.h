@@ -12,7 +12,6 @@ namespace fonts {
 inline const QString kGulim = QStringLiteral("NanumGothic");        // a Korean sans-serif
 inline const QString kTahoma = QStringLiteral("DejaVu Sans");       // a sans-serif
 inline const QString kArial = QStringLiteral("Liberation Sans");    // metric twin of Arial
-inline const QString kCourierNew = QStringLiteral("Liberation Mono");  // metric twin of Courier New
 
 inline QFont Pixel(const QString& family, int pixelHeight, bool bold = false) {
     QFont font(family);
