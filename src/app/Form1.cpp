@@ -9,9 +9,9 @@
 #include "browser/shell_link.h"
 #include "browser/shell_list.h"
 #include "browser/shell_tree.h"
-#include "platform/code_page.h"
 #include "platform/file_opener.h"
 #include "platform/qt_dispatcher.h"
+#include "platform/qt_text.h"
 #include "results/adv_memo.h"
 #include "results/preview_pane.h"
 #include "results/result_grid.h"
@@ -60,9 +60,6 @@ QVBoxLayout* FillLayout(QWidget* panel, int margin = 0) {
     return layout;
 }
 
-std::u16string ToU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-}
 
 }  // namespace
 
@@ -264,7 +261,7 @@ std::shared_ptr<Dispatcher> TForm1::UiDispatcher() { return dispatcher_; }
 TResultView& TForm1::ResultView() { return *cxGrid1TableView1; }
 TProgressBar& TForm1::ProgressBar() { return *cxProgressBar1; }
 
-std::u16string TForm1::SelectedFolder() { return ToU16(JamShellTree1->SelectedFolder()); }
+std::u16string TForm1::SelectedFolder() { return JamShellTree1->SelectedFolder().toStdU16String(); }
 
 void TForm1::FormCreate() { BuildStyleRegistry(); }
 
@@ -344,7 +341,7 @@ void TForm1::SearchFinished(TThread*) {
 void TForm1::cxGrid1TableView1FocusedRecordChanged(int focusedRecord) {
     if (cxGrid1TableView1->RecordCount() == 0 || focusedRecord < 0) return;
     const std::string fullPath = cxGrid1TableView1->Value(focusedRecord, 1) + cxGrid1TableView1->Value(focusedRecord, 0);
-    cxTextEdit1->setText(QString::fromStdU16String(codepage::ToWide(fullPath)));
+    cxTextEdit1->setText(TextFromBytes(fullPath));
     dxStatusBar1->SetPanelText(0, QStringLiteral("%1/%2").arg(focusedRecord + 1).arg(cxGrid1TableView1->RowsShown()));
 }
 

@@ -1,6 +1,6 @@
 #include "browser/shell_path.h"
 
-#include "platform/code_page.h"
+#include "platform/qt_text.h"
 
 #include <sys/stat.h>
 
@@ -68,16 +68,9 @@ bool Exists(const QByteArray& path) {
     return !path.isEmpty() && ::stat(path.constData(), &info) == 0;
 }
 
-QString ToText(const QByteArray& path) {
-    const std::u16string wide = codepage::ToWide(std::string_view(path.constData(), path.size()));
-    return QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size()));
-}
+QString ToText(const QByteArray& path) { return TextFromBytes(std::string_view(path.constData(), path.size())); }
 
-QByteArray FromText(const QString& text) {
-    const std::string bytes =
-        codepage::FromWide(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+QByteArray FromText(const QString& text) { return QByteArray::fromStdString(BytesFromText(text)); }
 
 QString DisplayName(const QByteArray& name) { return QString::fromUtf8(name); }
 

@@ -1,6 +1,6 @@
 #include "results/adv_memo.h"
 
-#include "platform/code_page.h"
+#include "platform/qt_text.h"
 #include "platform/read_only_file.h"
 #include "results/memo_lexer_cache.h"
 #include "results/preview_find.h"
@@ -278,7 +278,7 @@ void TAdvMemo::ReplaceText(std::string_view fileBytes) {
 long TAdvMemo::FindTextFromCursor(const QString& text, int options) {
     Q_UNUSED(options);  // forward and find-next search alike
     if (text.isEmpty()) return -1;
-    const FoldedPattern pattern(codepage::FromWide(text.toStdU16String()));
+    const FoldedPattern pattern(BytesFromText(text));
 
     const long caret = SendScintilla(SCI_GETCURRENTPOS);
     const long anchor = SendScintilla(SCI_GETANCHOR);

@@ -1,6 +1,6 @@
 #include "results/result_model.h"
 
-#include "platform/code_page.h"
+#include "platform/qt_text.h"
 
 #include <QTimerEvent>
 
@@ -75,7 +75,7 @@ void TResultModel::SetValue(int record, int item, const std::string& bytes) {
     if (!Contains(record, item)) return;
     Record& target = records_[static_cast<std::size_t>(record)];
     target.bytes[static_cast<std::size_t>(item)] = bytes;
-    target.text[static_cast<std::size_t>(item)] = QString::fromStdU16String(codepage::ToWide(bytes));
+    target.text[static_cast<std::size_t>(item)] = TextFromBytes(bytes);
     if (record >= announced_) return;  // the views see it when it is announced
     const QModelIndex changed = index(record, item);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
